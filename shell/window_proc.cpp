@@ -1,0 +1,102 @@
+#include "shell/window_proc.h"
+
+#include "pictures/commands.h"
+#include "scene/scene.h"
+#include "scene/scene_object.h"
+#include "shell/app_state.h"
+#include "shell/command_menu.h"
+
+namespace {
+
+const char* const kEscapeHint =
+    "Press the Remote Control (on the yellow table below,\n"
+    "next to the monitor and cleaner bottle) to access the\n"
+    "menu options such as Open, Save, Quit, New, Help, etc";
+
+bool main_window_exists() { return g_app.mainWindow != -1; }
+
+// The window goes back over the whole screen, as the desktop is now.
+void cover_desktop() {
+    tb_GetDesktopRect(&g_app.desktop);
+    tb_MoveWindow(g_app.mainWindow, &g_app.desktop);
+}
+
+void destroy_main_window() {
+    menu_destroy();
+    scene_release();
+    g_app.sceneReady = 0;
+    tb_PostQuit(0);
+}
+
+}  // namespace
+
+int32_t menu_id_to_command(int32_t menuId) {
+    // New, Open, Save, Gallery, Preferences, (unused), About, Help, Quit.
+    static const int32_t kCommands[9] = {2, 3, 1, 7, 6, -2, 4, 5, 0};
+    int32_t index = menuId - kFirstMenuId;
+    if (index < 0 || index > 8) return -2;
+    return kCommands[index];
+}
+
+void handle_menu_id(int32_t menuId) {
+    int32_t command = menu_id_to_command(menuId);
+    if (command >= 0) do_command(command);
+}
+
+void window_proc(const TbEvent* e) {
+    switch (e->kind) {
+        case TB_EVENT_CLOSE:
+            destroy_main_window();
+            break;
+        case TB_EVENT_FOCUS_GAINED:
+            g_app.focusLost = 0;
+            if (main_window_exists() && g_app.sceneReady != 0) {
+                cover_desktop();
+                scene_repaint_all();
+            }
+            break;
+        case TB_EVENT_FOCUS_LOST:
+            g_app.focusLost = 1;
+            break;
+        case TB_EVENT_EXPOSE:
+            if (main_window_exists() && g_app.sceneReady != 0) scene_repaint_all();
+            break;
+        case TB_EVENT_DISPLAY_CHANGE:
+            if (main_window_exists() && g_app.sceneReady != 0) {
+                cover_desktop();
+                scene_rebuild(g_app.desktop.right - g_app.desktop.left,
+                              g_app.desktop.bottom - g_app.desktop.top);
+            }
+            break;
+        case TB_EVENT_KEY_DOWN:
+            if (e->key == TB_VK_ESCAPE) {
+                if (g_sceneObjects[g_currentObject].active == 0) tb_Attention(kEscapeHint);
+            } else if (e->key == TB_VK_F1) {
+                Point p;
+                tb_GetMousePos(&p);
+                menu_open_at(p.x, p.y);
+            }
+            break;
+        case TB_EVENT_MOUSE_MOVE:
+            if (main_window_exists()) input_pointer_move(e->x & 0xFFFF, e->y & 0xFFFF);
+            break;
+        case TB_EVENT_BUTTON_DOWN:
+            if (g_app.focusLost == 0 && main_window_exists()) {
+                input_button_down(e->x & 0xFFFF, e->y & 0xFFFF);
+            }
+            break;
+        case TB_EVENT_BUTTON_UP:
+            if (g_app.focusLost == 0 && main_window_exists()) {
+                input_button_up(e->x & 0xFFFF, e->y & 0xFFFF);
+            }
+            break;
+        case TB_EVENT_DOUBLE_CLICK:
+            if (main_window_exists()) input_double_click(e->x & 0xFFFF, e->y & 0xFFFF);
+            break;
+        case TB_EVENT_SECONDARY_DOWN:
+            menu_open_at(e->x & 0xFFFF, e->y & 0xFFFF);
+            break;
+        default:
+            break;
+    }
+}

@@ -1,0 +1,52 @@
+#include "test_support.h"
+
+#include "toolbox/platform_headless.h"
+
+namespace {
+
+std::vector<ShownBox> g_boxes;
+int32_t g_answer = -1;
+
+int32_t sink(int32_t kind, const char* title, const char* text) {
+    g_boxes.push_back({kind, title, text});
+    return kind == TB_BOX_YESNO ? g_answer : 1;
+}
+
+}  // namespace
+
+void fresh_toolbox() {
+    headless::reset();
+    tb_SetMessageSink(sink);
+    tb_Startup();
+    g_boxes.clear();
+    g_answer = -1;
+}
+
+std::vector<ShownBox>& shown_boxes() { return g_boxes; }
+
+void answer_questions(int32_t answer) { g_answer = answer; }
+
+std::vector<std::string> box_texts() {
+    std::vector<std::string> texts;
+    for (const ShownBox& b : g_boxes) texts.push_back(b.text);
+    return texts;
+}
+
+uint32_t pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y) {
+    const uint8_t* p = tb_PixelAddress(tb_GetBitmapImage(bitmap), x, y);
+    if (p == nullptr) return 0xDEADBEEF;
+    return (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
+}
+
+void set_pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y, uint32_t rgb) {
+    uint8_t* p = tb_PixelAddress(tb_GetBitmapImage(bitmap), x, y);
+    if (p == nullptr) return;
+    p[0] = static_cast<uint8_t>(rgb);
+    p[1] = static_cast<uint8_t>(rgb >> 8);
+    p[2] = static_cast<uint8_t>(rgb >> 16);
+}
+
+BitmapRef make_bitmap(int32_t width, int32_t height, int32_t depth, int32_t source) {
+    Rect r{0, 0, width, height};
+    return tb_CreateBitmap(&r, source, depth);
+}

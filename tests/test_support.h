@@ -1,0 +1,27 @@
+// Helpers shared by the unit tests: a fresh toolbox with a headless screen, the message boxes
+// it showed, and small bitmaps to check pixel by pixel.
+#pragma once
+
+#include "toolbox/toolbox.h"
+
+#include <string>
+#include <vector>
+
+struct ShownBox {
+    int32_t kind;
+    std::string title;
+    std::string text;
+};
+
+// Starts the toolbox afresh with a headless 640 x 480 screen; boxes go to shown_boxes().
+void fresh_toolbox();
+std::vector<ShownBox>& shown_boxes();
+// The answer the next question boxes get (1 yes, 0 no, -1 closed).
+void answer_questions(int32_t answer);
+// Texts of the boxes shown so far, in order.
+std::vector<std::string> box_texts();
+
+// 24-bit pixel of a bitmap as 0xRRGGBB (top-left origin).
+uint32_t pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y);
+void set_pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y, uint32_t rgb);
+BitmapRef make_bitmap(int32_t width, int32_t height, int32_t depth = 24, int32_t source = -1);

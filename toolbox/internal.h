@@ -1,0 +1,100 @@
+// State shared by the toolbox's own sources. Not for the application.
+#pragma once
+
+#include "toolbox/toolbox.h"
+
+#include <cstdint>
+
+namespace tb {
+
+// A drawing restriction applied to a target's drawing context. For bitmaps it stays in force
+// for every later primitive until tb_ClearClipRect, once a copy or a line has applied it.
+struct ClipState {
+    Rect stored{-1, -1, -1, -1};  // what tb_SetClipRect stored; all -1 = none
+    Rect applied{-1, -1, -1, -1};  // in force on the context; all -1 = none
+};
+
+struct TextSettings {
+    int16_t face = 0;
+    int16_t size = 0;
+    int16_t style = 0;
+};
+
+struct BitmapSlot {
+    int32_t free = 1;
+    DibImage* image = nullptr;  // points at `record` while in use
+    DibImage record;
+    int32_t hasContext = 0;  // drawing context: primitives may draw here
+    Rect bitmapRect;
+    ClipState clip;
+    TbColor fore = 0;
+    TbColor back = 0;
+    TextSettings text;
+};
+
+struct WindowSlot {
+    int32_t free = 1;
+    NativeWindow native = 0;
+    DibImage pixels;  // the window's client area as 24-bit rows
+    Rect screenRect;  // where the window lies on the screen
+    ClipState clip;
+    TbColor fore = 0;
+    TbColor back = 0;
+    TextSettings text;
+};
+
+struct RegionSlot {
+    int32_t free = 1;
+    // A region is kept as its inside: one span list per row.
+    int32_t top = 0;
+    int32_t rows = 0;
+    int32_t* spanStart = nullptr;  // per row, index into spans (rows + 1 entries)
+    int32_t* spans = nullptr;  // pairs [x0, x1) per row
+};
+
+extern BitmapSlot g_bitmaps[TB_MAX_BITMAPS];
+extern WindowSlot g_windows[TB_MAX_WINDOWS];
+extern RegionSlot g_regions[TB_MAX_REGIONS];
+extern WindowRef g_mainWindow;
+extern Palette* g_sharedPalette;
+
+// The printer page and its own settings.
+extern DibImage* g_printerPage;
+extern TbColor g_printerFore;
+extern TbColor g_printerBack;
+extern TextSettings g_printerText;
+
+// A resolved drawing target: where its pixels are, its restriction and colours.
+struct Target {
+    DibImage* image = nullptr;  // null: nothing to draw on
+    ClipState* clip = nullptr;  // null for the printer
+    TbColor fore = 0;
+    TbColor back = 0;
+    int32_t windowSlot = -1;  // >= 0 when drawing must be shown on the screen
+    int32_t hasContext = 0;
+};
+
+bool is_bitmap_handle(TargetRef h);
+bool is_window_handle(TargetRef h);
+// A bitmap handle that names a slot in use.
+bool valid_bitmap(TargetRef h);
+bool valid_window(TargetRef h);
+// Resolves any target handle; image stays null for free slots and unknown handles.
+Target resolve_target(TargetRef h);
+// Shows a window's changed rectangle on the screen.
+void present_window(int32_t windowSlot, const Rect& rect);
+
+// The rectangle primitives may touch: the target's image bounds cut by its applied clip.
+Rect drawable_area(const Target& t);
+
+// The 24-bit colour of a stored pixel value (8-bit: palette index through the shared or the
+// system palette; 1-bit: black or white).
+TbColor stored_to_color(const DibImage& img, uint32_t value);
+// The stored value for a colour in an image of this depth.
+uint32_t color_to_stored(const DibImage& img, TbColor color);
+const Palette& active_palette();
+
+// Dialogs live on the main window's pixels; these find a dialog's rectangle and pixels.
+bool dialog_rect(NativeWindow dialog, Rect* rect);
+
+}  // namespace tb
