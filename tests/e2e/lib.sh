@@ -1,0 +1,156 @@
+# Shared helpers of the end-to-end tests: each test starts its own X server on a free display,
+# runs the real program in a fresh home folder and drives it with xdotool as a person would.
+# Every wait polls a condition with a generous timeout; nothing sleeps a fixed time to pass.
+#
+# Use:  source "$(dirname "$0")/lib.sh"; e2e_init "$1"; start_display 640x480x24; start_program
+set -u
+
+E2E_TIMEOUT=${E2E_TIMEOUT:-60}
+E2E_DIR=""
+XVFB_PID=""
+PROGRAM_PID=""
+PROGRAM_EXIT=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  if [ -n "${DISPLAY:-}" ] && [ -n "$E2E_DIR" ]; then
+    import -window root "$E2E_DIR/failure.png" 2>/dev/null && echo "screen at failure: $E2E_DIR/failure.png" >&2
+    xwininfo -root -tree 2>/dev/null | grep -E '^\s+0x' | head -20 >&2
+  fi
+  exit 1
+}
+
+pass() {
+  echo "PASS: $*"
+}
+
+e2e_cleanup() {
+  if [ -n "$PROGRAM_PID" ]; then
+    # The program and a message box it forked ignore SIGTERM: end the whole group for sure.
+    kill -KILL -- "-$PROGRAM_PID" 2>/dev/null
+    kill -KILL "$PROGRAM_PID" 2>/dev/null
+  fi
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
+  [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null
+  return 0
+}
+
+# e2e_init PROGRAM_PATH: a fresh folder for this test (home, settings, screenshots).
+e2e_init() {
+  PROGRAM="$(readlink -f "$1")"
+  [ -x "$PROGRAM" ] || fail "no program at $1"
+  local name
+  name="$(basename "$0" .sh)"
+  E2E_DIR="${E2E_OUT:-/tmp/tintamar-e2e}/$name"
+  rm -rf "$E2E_DIR"
+  mkdir -p "$E2E_DIR/home" "$E2E_DIR/run"
+  chmod 700 "$E2E_DIR/run"
+  export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config" XDG_RUNTIME_DIR="$E2E_DIR/run"
+  export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+  trap e2e_cleanup EXIT
+}
+
+# wait_until TIMEOUT_SECONDS COMMAND...: polls the command until it succeeds.
+wait_until() {
+  local timeout=$1
+  shift
+  local deadline=$((SECONDS + timeout))
+  while ! "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.1
+  done
+  return 0
+}
+
+# start_display WxHxDEPTH: an X server of its own on the first free display.
+start_display() {
+  local fifo="$E2E_DIR/display.fifo"
+  rm -f "$fifo"
+  mkfifo "$fifo"
+  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  local number
+  read -r -t "$E2E_TIMEOUT" number <"$fifo" || fail "Xvfb did not start"
+  rm -f "$fifo"
+  export DISPLAY=":$number"
+  wait_until "$E2E_TIMEOUT" xdpyinfo || fail "display $DISPLAY does not answer"
+}
+
+# start_program: the program in its own process group, from the test's folder.
+start_program() {
+  (cd "$E2E_DIR" && exec setsid "$PROGRAM" >"$E2E_DIR/program.log" 2>&1) &
+  PROGRAM_PID=$!
+}
+
+program_running() { kill -0 "$PROGRAM_PID" 2>/dev/null; }
+
+# wait_program_exit TIMEOUT: sets PROGRAM_EXIT to the exit code; fails on timeout.
+wait_program_exit() {
+  local timeout=${1:-$E2E_TIMEOUT}
+  wait_until "$timeout" bash -c "! kill -0 $PROGRAM_PID" || fail "program still running after ${timeout}s"
+  wait "$PROGRAM_PID"
+  PROGRAM_EXIT=$?
+  PROGRAM_PID=""
+}
+
+# window_ids TITLE: ids of the windows named exactly TITLE (message boxes included, whose
+# UTF-8 names xdotool cannot search).
+window_ids() {
+  xwininfo -root -tree 2>/dev/null | grep -F "\"$1\":" | awk '{print $1}'
+}
+
+window_exists() { [ -n "$(window_ids "$1")" ]; }
+
+wait_window() {
+  wait_until "${2:-$E2E_TIMEOUT}" window_exists "$1" || fail "no window \"$1\" appeared"
+}
+
+wait_no_window() {
+  wait_until "${2:-$E2E_TIMEOUT}" bash -c "! xwininfo -root -tree | grep -qF '\"$1\":'" ||
+    fail "window \"$1\" did not go away"
+}
+
+# window_geometry TITLE: prints WxH+X+Y of the first window with that title.
+window_geometry() {
+  xwininfo -root -tree | grep -F "\"$1\":" | head -1 | grep -oE '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' | head -1
+}
+
+# answer_box TITLE [KEY]: presses a key (Return by default) in the message box so titled.
+answer_box() {
+  local id
+  wait_window "$1"
+  id=$(window_ids "$1" | head -1)
+  xdotool key --window "$id" "${2:-Return}"
+  wait_no_window "$1"
+}
+
+main_window_id() { window_ids "Tintamar" | head -1; }
+
+# wait_main_window: waits until the program's window is mapped and viewable.
+wait_main_window() {
+  wait_until "${1:-$E2E_TIMEOUT}" bash -c "xwininfo -id \$(xwininfo -root -tree | grep -F '\"Tintamar\":' | head -1 | awk '{print \$1}') | grep -q 'IsViewable'" ||
+    fail "the program's window did not appear"
+}
+
+screenshot() { import -window root "$1" 2>/dev/null || fail "screenshot failed"; }
+
+# pixel FILE X Y: prints the pixel's colour as RRGGBB.
+pixel() {
+  convert "$1" -format "%[hex:p{$2,$3}]" info:- 2>/dev/null | cut -c1-6
+}
+
+# wait_pixel X Y RRGGBB [TIMEOUT]: waits until the screen shows that colour there.
+screen_pixel_is() {
+  local shot="$E2E_DIR/poll.png"
+  import -window root -crop "1x1+$1+$2" "$shot" 2>/dev/null || return 1
+  [ "$(convert "$shot" -format '%[hex:p{0,0}]' info:- 2>/dev/null | cut -c1-6)" = "$3" ]
+}
+wait_pixel() {
+  wait_until "${4:-$E2E_TIMEOUT}" screen_pixel_is "$1" "$2" "$3" ||
+    fail "pixel ($1, $2) never became $3 (it is $(import -window root -crop "1x1+$1+$2" png:- | convert - -format '%[hex:p{0,0}]' info:-))"
+}
+
+# close_main_window: asks the program's window to close, as a window manager would.
+close_main_window() {
+  "$(dirname "$PROGRAM")/tests/xclose" "$(main_window_id)" || fail "could not ask the window to close"
+}

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Start-ups that end at once: an 8-bit screen is refused with a message and exit code 0 and
+# no main window; a second copy raises the first one, shows nothing and exits 0.
+source "$(dirname "$0")/lib.sh"
+e2e_init "$1"
+
+start_display 800x600x8
+start_program
+wait_window "Attention!"
+window_exists "Tintamar" && fail "a main window opened on an 8-bit screen"
+answer_box "Attention!"
+wait_program_exit
+[ "$PROGRAM_EXIT" = 0 ] || fail "8-bit refusal exit code $PROGRAM_EXIT"
+kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""
+pass "an 8-bit screen is refused"
+
+start_display 800x600x24
+start_program
+wait_main_window
+first=$PROGRAM_PID
+(cd "$E2E_DIR" && "$PROGRAM" >"$E2E_DIR/second.log" 2>&1)
+second_exit=$?
+[ "$second_exit" = 0 ] || fail "second copy exit code $second_exit"
+[ "$(window_ids Tintamar | wc -l)" = 1 ] || fail "$(window_ids Tintamar | wc -l) windows after a second copy"
+kill -0 "$first" || fail "the first copy ended"
+pass "a second copy exits 0 and leaves one window"
+
+# A copy that crashed leaves no stuck lock: the lock dies with its process.
+kill -KILL -- "-$first"
+PROGRAM_PID=""
+wait_no_window "Tintamar"
+start_program
+wait_main_window
+pass "a new copy starts after the first one was killed"
