@@ -59,7 +59,17 @@ void audio_callback(void* /*user*/, Uint8* stream, int length) {
     }
 }
 
+// The device runs only while a sound plays, so an idle program wakes nothing up.
+void pause_when_silent() {
+    if (g_audio != 0 && !g_voice.active) SDL_PauseAudioDevice(g_audio, 1);
+}
+
+// The sound device opens with the first sound, so that start-up never waits for it.
+bool g_audioTried = false;
+
 void open_audio() {
+    if (g_audioTried) return;
+    g_audioTried = true;
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     SDL_AudioSpec want{};
     want.freq = 22050;
@@ -68,7 +78,6 @@ void open_audio() {
     want.samples = 512;
     want.callback = audio_callback;
     g_audio = SDL_OpenAudioDevice(nullptr, 0, &want, &g_audioSpec, 0);
-    if (g_audio != 0) SDL_PauseAudioDevice(g_audio, 0);
 }
 
 // The wave converted to the device's format, made once per resource.
@@ -212,8 +221,10 @@ bool start() {
     setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Our pixels go straight to the window: no GPU renderer behind the window surface, whose
+    // start-up alone would cost a third of a second.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
-    open_audio();
     g_lastDesktop = desktop_rect();
     return true;
 }
@@ -415,6 +426,7 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
             int slice = timeoutMs < 0 ? 1000 : std::min(timeoutMs, 1000);
             got = SDL_WaitEventTimeout(&s, slice);
             if (got == 0) {
+                pause_when_silent();
                 if (desktop_changed(event)) return true;
                 if (timeoutMs < 0) continue;
                 timeoutMs -= slice;
@@ -423,6 +435,7 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
             }
         }
         if (got == 0) return false;
+        pause_when_silent();
         if (translate(s, event)) {
             if (event->kind == TB_EVENT_DISPLAY_CHANGE) g_lastDesktop = desktop_rect();
             return true;
@@ -499,6 +512,7 @@ bool key_down(int virtualKey) {
 }
 
 void play_wave(const uint8_t* wave, size_t size, bool loop) {
+    open_audio();
     if (g_audio == 0) {
         g_silentUntil = loop ? 0xFFFFFFFFu : SDL_GetTicks() + wave_duration_ms(wave, size);
         return;
@@ -508,6 +522,7 @@ void play_wave(const uint8_t* wave, size_t size, bool loop) {
     SDL_LockAudioDevice(g_audio);
     g_voice = Voice{samples, 0, loop, true};
     SDL_UnlockAudioDevice(g_audio);
+    SDL_PauseAudioDevice(g_audio, 0);
 }
 
 void stop_sound() {
@@ -516,6 +531,7 @@ void stop_sound() {
     SDL_LockAudioDevice(g_audio);
     g_voice.active = false;
     SDL_UnlockAudioDevice(g_audio);
+    SDL_PauseAudioDevice(g_audio, 1);
 }
 
 bool sound_playing() {
