@@ -1,6 +1,7 @@
 // The real window system: SDL2 for the window, input, pointer images and sound, Xlib for the
 // few things SDL cannot tell (the screen's true depth, finding the running copy's window).
 #include "toolbox/platform.h"
+#include "toolbox/platform_gtk_boxes.h"
 
 #include <SDL.h>
 #include <X11/Xatom.h>
@@ -451,6 +452,15 @@ void post_event(const TbEvent& event) {
 }
 
 int message_box(Box kind, const char* title, const char* text) {
+    // GTK needs a true-colour screen; on anything else SDL's own boxes still work.
+    if (screen_depth() >= 15 && gtk_boxes_available()) {
+        GtkBoxKind gtkKind = kind == Box::Error    ? GtkBoxKind::Warning
+                             : kind == Box::YesNo ? GtkBoxKind::Question
+                                                  : GtkBoxKind::Information;
+        int answer = gtk_message_box(gtkKind, title, text);
+        raise_window();
+        return answer;
+    }
     SDL_MessageBoxButtonData ok[] = {
         {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1, "OK"}};
     SDL_MessageBoxButtonData yesNo[] = {

@@ -17,6 +17,11 @@ fail() {
     import -window root "$E2E_DIR/failure.png" 2>/dev/null && echo "screen at failure: $E2E_DIR/failure.png" >&2
     xwininfo -root -tree 2>/dev/null | grep -E '^\s+0x' | head -20 >&2
   fi
+  if [ -n "$E2E_DIR" ] && [ -s "$E2E_DIR/program.log" ]; then
+    echo "program output:" >&2
+    grep -v '^ALSA lib' "$E2E_DIR/program.log" | tail -20 >&2
+  fi
+  [ -n "$PROGRAM_PID" ] && ! kill -0 "$PROGRAM_PID" 2>/dev/null && echo "the program is no longer running" >&2
   exit 1
 }
 
