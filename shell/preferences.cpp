@@ -1,17 +1,21 @@
+// The preferences file: read once over the defaults, written whole through a temporary file.
 #include "shell/preferences.h"
 
-#include "toolbox/toolbox.h"
+#include <unistd.h>
 
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+
+#include "toolbox/toolbox.h"
 
 Preferences g_prefs;
 
 namespace {
 
 constexpr const char* kFileName = "qoxtmr10.pfs";
-constexpr long kReservedBytes = 260;
+constexpr size_t kReservedBytes = 260;
 
 void put_le32(unsigned char* out, int32_t value) {
     auto v = static_cast<uint32_t>(value);
@@ -24,14 +28,22 @@ int32_t get_le32(const unsigned char* in) {
     return static_cast<int32_t>(v);
 }
 
-// One field read: counts as read when the read call itself succeeds, so a short file leaves
-// the fields it does not reach as they were.
+// One field read: it counts as read when the read call itself succeeds. The bytes that
+// arrive replace the field's own from the lowest up, so a short file leaves the fields (and
+// the bytes of a field) it does not reach as they were.
 bool read_field(std::FILE* f, int32_t* field) {
     unsigned char bytes[4];
-    size_t got = std::fread(bytes, 1, 4, f);
+    put_le32(bytes, *field);
+    std::fread(bytes, 1, sizeof bytes, f);
     if (std::ferror(f) != 0) return false;
-    if (got == 4) *field = get_le32(bytes);
+    *field = get_le32(bytes);
     return true;
+}
+
+bool skip_reserved(std::FILE* f) {
+    unsigned char ignored[kReservedBytes];
+    std::fread(ignored, 1, sizeof ignored, f);
+    return std::ferror(f) == 0;
 }
 
 }  // namespace
@@ -53,8 +65,7 @@ void preferences_load() {
         if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
             Preferences read = g_prefs;
             ok = read_field(f, &read.soundOn) && read_field(f, &read.fitPictures) &&
-                 read_field(f, &read.animatedClearing) &&
-                 std::fseek(f, 12 + kReservedBytes, SEEK_SET) == 0 &&
+                 read_field(f, &read.animatedClearing) && skip_reserved(f) &&
                  read_field(f, &read.lightPrinting);
             std::fclose(f);
             if (ok) g_prefs = read;
@@ -78,6 +89,8 @@ bool preferences_save() {
     if (f == nullptr) return false;
     bool written = std::fwrite(bytes, 1, sizeof bytes, f) == sizeof bytes;
     written = (std::fflush(f) == 0) && written;
+    // On the disk before it takes the old file's place, so a crash leaves one or the other.
+    written = (fsync(fileno(f)) == 0) && written;
     written = (std::fclose(f) == 0) && written;
     std::error_code ec;
     if (written) std::filesystem::rename(temporary, path, ec);

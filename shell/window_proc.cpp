@@ -1,6 +1,7 @@
 #include "shell/window_proc.h"
 
 #include "pictures/commands.h"
+#include "scene/input_dispatch.h"
 #include "scene/scene.h"
 #include "scene/scene_object.h"
 #include "shell/app_state.h"
@@ -14,6 +15,33 @@ const char* const kEscapeHint =
     "menu options such as Open, Save, Quit, New, Help, etc";
 
 bool main_window_exists() { return g_app.mainWindow != -1; }
+
+// Where the pointer was at the last pointer event. The window covers the whole screen, so
+// every move reaches it; asking the display server instead can give a stale answer.
+bool g_pointerSeen = false;
+Point g_pointerAt;
+
+void remember_pointer(const TbEvent* e) {
+    switch (e->kind) {
+        case TB_EVENT_MOUSE_MOVE:
+        case TB_EVENT_BUTTON_DOWN:
+        case TB_EVENT_BUTTON_UP:
+        case TB_EVENT_DOUBLE_CLICK:
+        case TB_EVENT_SECONDARY_DOWN:
+            g_pointerSeen = true;
+            g_pointerAt = Point{e->x & 0xFFFF, e->y & 0xFFFF};
+            break;
+        default:
+            break;
+    }
+}
+
+Point pointer_position() {
+    if (g_pointerSeen) return g_pointerAt;
+    Point p;
+    tb_GetMousePos(&p);
+    return p;
+}
 
 // The window goes back over the whole screen, as the desktop is now.
 void cover_desktop() {
@@ -44,6 +72,7 @@ void handle_menu_id(int32_t menuId) {
 }
 
 void window_proc(const TbEvent* e) {
+    remember_pointer(e);
     switch (e->kind) {
         case TB_EVENT_CLOSE:
             destroy_main_window();
@@ -55,8 +84,13 @@ void window_proc(const TbEvent* e) {
                 scene_repaint_all();
             }
             break;
+        case TB_EVENT_MOVED:
+            // Nobody moves or sizes this window: it goes straight back over the desktop.
+            if (main_window_exists() && g_app.sceneReady != 0) cover_desktop();
+            break;
         case TB_EVENT_FOCUS_LOST:
             g_app.focusLost = 1;
+            g_buttonHeldByEvents = 0;
             break;
         case TB_EVENT_EXPOSE:
             if (main_window_exists() && g_app.sceneReady != 0) scene_repaint_all();
@@ -72,8 +106,7 @@ void window_proc(const TbEvent* e) {
             if (e->key == TB_VK_ESCAPE) {
                 if (g_sceneObjects[g_currentObject].active == 0) tb_Attention(kEscapeHint);
             } else if (e->key == TB_VK_F1) {
-                Point p;
-                tb_GetMousePos(&p);
+                Point p = pointer_position();
                 menu_open_at(p.x, p.y);
             }
             break;
@@ -81,16 +114,19 @@ void window_proc(const TbEvent* e) {
             if (main_window_exists()) input_pointer_move(e->x & 0xFFFF, e->y & 0xFFFF);
             break;
         case TB_EVENT_BUTTON_DOWN:
+            g_buttonHeldByEvents = 1;
             if (g_app.focusLost == 0 && main_window_exists()) {
                 input_button_down(e->x & 0xFFFF, e->y & 0xFFFF);
             }
             break;
         case TB_EVENT_BUTTON_UP:
+            g_buttonHeldByEvents = 0;
             if (g_app.focusLost == 0 && main_window_exists()) {
                 input_button_up(e->x & 0xFFFF, e->y & 0xFFFF);
             }
             break;
         case TB_EVENT_DOUBLE_CLICK:
+            g_buttonHeldByEvents = 1;
             if (main_window_exists()) input_double_click(e->x & 0xFFFF, e->y & 0xFFFF);
             break;
         case TB_EVENT_SECONDARY_DOWN:

@@ -39,19 +39,23 @@ void section_from_resource(DibImage* section, const DibImage& loaded, int32_t de
             const uint8_t* row = loaded.pixels + static_cast<size_t>(h - y - 1) * stride;
             TbColor c = 0;
             switch (loaded.header->bitCount) {
-                case 24: c = tb_MakeColor(row[3 * x + 2], row[3 * x + 1], row[3 * x]); break;
+                case 24:
+                    c = tb_MakeColor(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+                    break;
                 case 8:
                 case 4:
                 case 1: {
-                    uint32_t index = loaded.header->bitCount == 8   ? row[x]
-                                     : loaded.header->bitCount == 4 ? (row[x / 2] >> (x % 2 ? 0 : 4)) & 15
-                                                                    : (row[x / 8] >> (7 - x % 8)) & 1;
+                    uint32_t index = loaded.header->bitCount == 8 ? row[x]
+                                     : loaded.header->bitCount == 4
+                                         ? (row[x / 2] >> (x % 2 ? 0 : 4)) & 15
+                                         : (row[x / 8] >> (7 - x % 8)) & 1;
                     const uint8_t* quad = reinterpret_cast<const uint8_t*>(loaded.header) +
                                           sizeof(DibHeader) + 4 * index;
                     c = tb_MakeColor(quad[2], quad[1], quad[0]);
                     break;
                 }
-                default: break;
+                default:
+                    break;
             }
             uint32_t v = color_to_stored(*section, c);
             int32_t dstStride = tb_StorageWidth(depth, w);
@@ -83,13 +87,18 @@ BitmapRef tb_CreateBitmap(Rect* rect, int32_t source, int32_t depth) {
     int32_t width = rect->right - rect->left;
     int32_t height = rect->bottom - rect->top;
     if (source == TB_BITMAP_NODC) {
-        if (depth == 8) tb_AllocDib8(&s.record, width, height);
-        else if (depth == 24) tb_AllocDib24(&s.record, width, height);
+        if (depth == 8)
+            tb_AllocDib8(&s.record, width, height);
+        else if (depth == 24)
+            tb_AllocDib24(&s.record, width, height);
         s.hasContext = 0;
     } else if (source == 0 || source == -1) {
-        if (depth == 8) tb_CreateSection8(&s.record, width, height);
-        else if (depth == 24) tb_CreateSection24(&s.record, width, height);
-        else if (depth == 1) tb_CreateSection1(&s.record, width, height);
+        if (depth == 8)
+            tb_CreateSection8(&s.record, width, height);
+        else if (depth == 24)
+            tb_CreateSection24(&s.record, width, height);
+        else if (depth == 1)
+            tb_CreateSection1(&s.record, width, height);
         if (s.record.header == nullptr) {
             // A size no section can have: the platform's context creation would fail here.
             tb_Error("Could not create DC! (tb_CreateBitmap)");
@@ -120,6 +129,9 @@ BitmapRef tb_CreateBitmap(Rect* rect, int32_t source, int32_t depth) {
     }
     s.free = 0;
     s.bitmapRect = *rect;
+    // The slot's stored clip rect, colours and font settings carry over to the new bitmap,
+    // but its drawing context is new: no restriction is in force until a copy applies one.
+    s.clip.applied = Rect{-1, -1, -1, -1};
     return slot;
 }
 

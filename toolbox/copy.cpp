@@ -1,10 +1,10 @@
 // The copy family: pixels between bitmaps, windows and the printer page, with nearest-neighbour
 // scaling (whole rows and columns dropped or repeated), clip rects and raster operations.
-#include "toolbox/internal.h"
-
 #include <algorithm>
 #include <cstring>
 #include <vector>
+
+#include "toolbox/internal.h"
 
 using namespace tb;
 
@@ -19,11 +19,17 @@ uint32_t read_stored(const DibImage& img, int32_t x, int32_t y) {
     const uint8_t* row =
         img.pixels + static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
     switch (h.bitCount) {
-        case 24: return row[3 * x] | (row[3 * x + 1] << 8) | (static_cast<uint32_t>(row[3 * x + 2]) << 16);
-        case 8: return row[x];
-        case 4: return (row[x / 2] >> (x % 2 ? 0 : 4)) & 15;
-        case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
-        default: return 0;
+        case 24:
+            return row[3 * x] | (row[3 * x + 1] << 8) |
+                   (static_cast<uint32_t>(row[3 * x + 2]) << 16);
+        case 8:
+            return row[x];
+        case 4:
+            return (row[x / 2] >> (x % 2 ? 0 : 4)) & 15;
+        case 1:
+            return (row[x / 8] >> (7 - x % 8)) & 1;
+        default:
+            return 0;
     }
 }
 
@@ -37,23 +43,32 @@ void write_stored(DibImage& img, int32_t x, int32_t y, uint32_t v) {
             row[3 * x + 1] = static_cast<uint8_t>(v >> 8);
             row[3 * x + 2] = static_cast<uint8_t>(v >> 16);
             break;
-        case 8: row[x] = static_cast<uint8_t>(v); break;
+        case 8:
+            row[x] = static_cast<uint8_t>(v);
+            break;
         case 1: {
             auto bit = static_cast<uint8_t>(0x80 >> (x % 8));
-            row[x / 8] = static_cast<uint8_t>((v & 1) != 0 ? (row[x / 8] | bit) : (row[x / 8] & ~bit));
+            row[x / 8] =
+                static_cast<uint8_t>((v & 1) != 0 ? (row[x / 8] | bit) : (row[x / 8] & ~bit));
             break;
         }
-        default: break;
+        default:
+            break;
     }
 }
 
 uint32_t apply_rop(uint32_t rop, uint32_t dst, uint32_t src, uint32_t valueMask) {
     switch (rop) {
-        case TB_NOTSRCCOPY: return ~src & valueMask;
-        case TB_SRCAND: return dst & src;
-        case TB_SRCINVERT: return (dst ^ src) & valueMask;
-        case TB_SRCPAINT: return dst | src;
-        default: return src;
+        case TB_NOTSRCCOPY:
+            return ~src & valueMask;
+        case TB_SRCAND:
+            return dst & src;
+        case TB_SRCINVERT:
+            return (dst ^ src) & valueMask;
+        case TB_SRCPAINT:
+            return dst | src;
+        default:
+            return src;
     }
 }
 
@@ -75,11 +90,26 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
     const int32_t srcW = src.header->width;
     const int32_t srcH = src.header->height;
 
+    // A copy within one image whose rectangles overlap reads from a snapshot of the source
+    // rows, so that rows already written are not read again (a block transfer moves the
+    // whole rectangle at once).
+    std::vector<uint8_t> snapshot;
+    DibImage before;
+    const DibImage* from = &src;
+    Rect overlap;
+    if (src.pixels == dst.pixels && tb_IntersectRect(&overlap, &srcRect, &dstRect) != 0) {
+        size_t bytes = static_cast<size_t>(tb_StorageWidth(src.header->bitCount, srcW)) *
+                       static_cast<size_t>(srcH);
+        snapshot.assign(src.pixels, src.pixels + bytes);
+        before = DibImage{nullptr, src.header, snapshot.data(), nullptr};
+        from = &before;
+    }
+
     // Source column for each destination column, -1 where it falls outside the source.
     std::vector<int32_t> columns(static_cast<size_t>(x1 - x0));
     for (int32_t x = x0; x < x1; ++x) {
-        int32_t sx = srcRect.left +
-                     static_cast<int32_t>((static_cast<int64_t>(x - dstRect.left) * sw) / dw);
+        int32_t sx =
+            srcRect.left + static_cast<int32_t>((static_cast<int64_t>(x - dstRect.left) * sw) / dw);
         columns[static_cast<size_t>(x - x0)] = (sx >= 0 && sx < srcW) ? sx : -1;
     }
     const uint16_t sbits = src.header->bitCount;
@@ -90,16 +120,17 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
     const bool contiguous = sw == dw && columns.front() >= 0 && columns.back() >= 0;
 
     for (int32_t y = y0; y < y1; ++y) {
-        int32_t sy = srcRect.top + static_cast<int32_t>((static_cast<int64_t>(y - dstRect.top) * sh) / dh);
+        int32_t sy =
+            srcRect.top + static_cast<int32_t>((static_cast<int64_t>(y - dstRect.top) * sh) / dh);
         if (sy < 0 || sy >= srcH) continue;
         if (plain24 && contiguous) {
-            const uint8_t* s = tb_PixelAddress(&src, columns.front(), sy);
+            const uint8_t* s = tb_PixelAddress(from, columns.front(), sy);
             uint8_t* d = tb_PixelAddress(&dst, x0, y);
             std::memmove(d, s, 3 * static_cast<size_t>(x1 - x0));
             continue;
         }
         if (plain24) {
-            const uint8_t* srow = tb_PixelAddress(&src, 0, sy);
+            const uint8_t* srow = tb_PixelAddress(from, 0, sy);
             uint8_t* d = tb_PixelAddress(&dst, x0, y);
             for (int32_t sx : columns) {
                 if (sx >= 0) {
@@ -115,8 +146,8 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
         for (int32_t x = x0; x < x1; ++x) {
             int32_t sx = columns[static_cast<size_t>(x - x0)];
             if (sx < 0) continue;
-            uint32_t v = read_stored(src, sx, sy);
-            if (!sameFormat) v = color_to_stored(dst, stored_to_color(src, v));
+            uint32_t v = read_stored(*from, sx, sy);
+            if (!sameFormat) v = color_to_stored(dst, stored_to_color(*from, v));
             uint32_t d = rop == TB_SRCCOPY || rop == TB_NOTSRCCOPY ? 0 : read_stored(dst, x, y);
             write_stored(dst, x, y, apply_rop(rop, d, v, valueMask));
         }
@@ -191,7 +222,8 @@ void tb_CopyBitmap(TargetRef src, TargetRef dst, const Rect* srcRect, const Rect
         // otherwise the rectangles are shifted and shortened to the clip rect.
         const Rect& c = t.clip->stored;
         int32_t x = dr.left, y = dr.top, w = dw, h = dh;
-        if (!(x + w > c.left + 4 && x < c.right - 4 && y + h > c.top + 4 && y < c.bottom - 4)) return;
+        if (!(x + w > c.left + 4 && x < c.right - 4 && y + h > c.top + 4 && y < c.bottom - 4))
+            return;
         if (x + w > c.right) {
             w = c.right - x;
         } else if (x < c.left) {
@@ -237,11 +269,14 @@ void tb_CopyBitmapKeyed(TargetRef src, TargetRef dst, const Rect* srcRect, const
             Rect dClip = intersect(shifted, image_bounds(*t.image));
             int32_t cw = dClip.right - dClip.left, ch = dClip.bottom - dClip.top;
             if (cw <= 0 || ch <= 0) return;
-            tb_CopyRows(s, sClip.left + (dClip.left - shifted.left), sClip.top + (dClip.top - shifted.top),
-                        cw, ch, t.image, dClip.left, dClip.top, key != 0 ? 255 : 0);
+            tb_CopyRows(s, sClip.left + (dClip.left - shifted.left),
+                        sClip.top + (dClip.top - shifted.top), cw, ch, t.image, dClip.left,
+                        dClip.top, key != 0 ? 255 : 0);
             return;
         }
-        blit(*s, sr, *t.image, dr, image_bounds(*t.image), TB_SRCCOPY);
+        // The key and the stored clip rect play no part here, but a restriction that an
+        // earlier copy left on the bitmap's context still does.
+        blit(*s, sr, *t.image, dr, drawable_area(t), TB_SRCCOPY);
         return;
     }
     blit(*s, sr, *t.image, *dstRect, image_bounds(*t.image), TB_SRCCOPY);
@@ -254,7 +289,8 @@ void tb_CopyBitmapSprite(BitmapRef image, BitmapRef mask, TargetRef dst, const R
     const DibImage* img = source_image(image);
     const DibImage* msk = source_image(mask);
     Target t = resolve_target(dst);
-    if (img == nullptr || msk == nullptr || t.image == nullptr || t.image->header == nullptr) return;
+    if (img == nullptr || msk == nullptr || t.image == nullptr || t.image->header == nullptr)
+        return;
     Rect limit = apply_destination_clip(dst, t);
     blit(*msk, *maskRect, *t.image, *dstRect, limit, TB_SRCPAINT);
     blit(*img, *imageRect, *t.image, *dstRect, limit, TB_SRCAND);

@@ -1,11 +1,11 @@
 // Modal dialogs: a dialog is a rectangle of its own drawn over the main window's pixels,
 // with a nested event loop that feeds its procedure. What lay under it comes back when it
 // ends.
+#include <algorithm>
+
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
-
-#include <algorithm>
 
 using namespace tb;
 
@@ -27,7 +27,7 @@ struct Dialog {
     bool ended = false;
     int32_t result = 0;
     TbDialogProc proc = nullptr;
-    Rect rect;  // main-window client coordinates
+    Rect rect;       // main-window client coordinates
     DibImage under;  // main-window pixels the dialog covers
     Rect underRect;
     DialogTimer timers[kMaxTimers];
@@ -101,14 +101,32 @@ void fire_timers(NativeWindow native, Dialog& d) {
     }
 }
 
+// Events the main window may answer by drawing itself again, over the dialog. The dialog's
+// face is taken off first (unseen: nothing is shown until one of them draws), so that what
+// is saved under the dialog afterwards is the main window's, whether it redrew or not; then
+// the dialog draws its face again.
+void redraw_after_main(NativeWindow native, Dialog& d, const TbEvent& e) {
+    DibImage* screen = main_pixels();
+    if (d.under.header != nullptr && screen != nullptr) {
+        tb_CopyRows(&d.under, 0, 0, d.under.header->width, d.under.header->height, screen,
+                    d.underRect.left, d.underRect.top, 0);
+    }
+    tb_DispatchToMain(&e);
+    tb_FreeDibImage(&d.under);
+    save_under(d);
+    d.proc(native, TB_WM_PAINT, 0, 0);
+}
+
 void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
     int32_t x = e.x - d.rect.left;
     int32_t y = e.y - d.rect.top;
     bool inside = tb_PtInRect(e.x, e.y, &d.rect) != 0;
     switch (e.kind) {
         case TB_EVENT_MOUSE_MOVE:
-            if (inside) d.proc(native, TB_WM_MOUSEMOVE, 0, pack_point(x, y));
-            else tb_SetCursor(203);
+            if (inside)
+                d.proc(native, TB_WM_MOUSEMOVE, 0, pack_point(x, y));
+            else
+                tb_SetCursor(203);
             break;
         case TB_EVENT_BUTTON_DOWN:
             if (inside) d.proc(native, TB_WM_LBUTTONDOWN, 0, pack_point(x, y));
@@ -133,9 +151,14 @@ void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
                 d.proc(native, TB_WM_CHAR, static_cast<unsigned char>(*c), 0);
             }
             break;
+        case TB_EVENT_SECONDARY_DOWN:
+            // The main window is disabled while a dialog runs: its command menu stays shut.
+            if (inside) d.proc(native, TB_WM_RBUTTONDOWN, 0, pack_point(x, y));
+            break;
         case TB_EVENT_EXPOSE:
-            tb_DispatchToMain(&e);
-            d.proc(native, TB_WM_PAINT, 0, 0);
+        case TB_EVENT_FOCUS_GAINED:
+        case TB_EVENT_DISPLAY_CHANGE:
+            redraw_after_main(native, d, e);
             break;
         case TB_EVENT_QUIT:
         case TB_EVENT_CLOSE:

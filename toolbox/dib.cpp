@@ -1,10 +1,10 @@
 // Device-independent images: allocation, pixel sections, image resources, addressing and
 // direct row copies.
-#include "resources/resources.h"
-#include "toolbox/internal.h"
-
 #include <cstdlib>
 #include <cstring>
+
+#include "resources/resources.h"
+#include "toolbox/internal.h"
 
 namespace {
 
@@ -44,12 +44,18 @@ bool sane_size(int32_t width, int32_t height) {
 
 int32_t tb_StorageWidth(int32_t bitCount, int32_t width) {
     switch (bitCount) {
-        case 8: return (width + 3) & ~3;
-        case 16: return (2 * width + 3) & ~3;
-        case 24: return (3 * width + 3) & ~3;
-        case 4: return (((width + 1) / 2) + 3) & ~3;
-        case 1: return (((width + 7) / 8) + 3) & ~3;
-        default: return 0;
+        case 8:
+            return (width + 3) & ~3;
+        case 16:
+            return (2 * width + 3) & ~3;
+        case 24:
+            return (3 * width + 3) & ~3;
+        case 4:
+            return (((width + 1) / 2) + 3) & ~3;
+        case 1:
+            return (((width + 7) / 8) + 3) & ~3;
+        default:
+            return 0;
     }
 }
 
@@ -62,10 +68,20 @@ DibImage tb_LoadImageResource(int32_t id) {
     std::memcpy(img.resource, res.data, res.size);
     img.header = reinterpret_cast<DibHeader*>(img.resource);
     size_t offset = kHeaderSize;
-    if (img.header->bitCount == 8) offset += 256 * 4;
-    else if (img.header->bitCount == 4) offset += 16 * 4;
-    else if (img.header->bitCount == 1) offset += 2 * 4;
+    if (img.header->bitCount == 8)
+        offset += 256 * 4;
+    else if (img.header->bitCount == 4)
+        offset += 16 * 4;
+    else if (img.header->bitCount == 1)
+        offset += 2 * 4;
     img.pixels = img.resource + offset;
+    const DibHeader& h = *img.header;
+    size_t rows = static_cast<size_t>(tb_StorageWidth(h.bitCount, h.width)) *
+                  static_cast<size_t>(h.height > 0 ? h.height : 0);
+    if (!sane_size(h.width, h.height) || offset + rows > res.size) {
+        // Not an image we can read whole: treat it like a missing one.
+        tb_FreeDibImage(&img);
+    }
     return img;
 }
 
@@ -109,8 +125,7 @@ static void create_section(DibImage* image, int32_t width, int32_t height, uint1
     *image = DibImage{};
     if (!sane_size(width, height)) return;
     size_t table = bits == 8 ? kIndexTable8 : bits == 1 ? 8 : 0;
-    size_t bytes =
-        static_cast<size_t>(tb_StorageWidth(bits, width)) * static_cast<size_t>(height);
+    size_t bytes = static_cast<size_t>(tb_StorageWidth(bits, width)) * static_cast<size_t>(height);
     uint8_t* block = zeroed_block(kHeaderSize + table + bytes);
     if (block == nullptr) return;
     image->section = block;
@@ -148,10 +163,16 @@ uint8_t* tb_PixelAddress(const DibImage* image, int32_t x, int32_t y) {
 void tb_CopyRows(const DibImage* src, int32_t sx, int32_t sy, int32_t w, int32_t h, DibImage* dst,
                  int32_t dx, int32_t dy, uint8_t key) {
     if (w <= 0 || h <= 0 || src == nullptr || dst == nullptr) return;
+    if (src->header == nullptr || dst->header == nullptr ||
+        src->header->bitCount != dst->header->bitCount) {
+        return;  // rows of one depth only fit rows of the same depth
+    }
     // The caller guarantees both rectangles lie inside their images; refuse quietly otherwise
     // rather than write outside a buffer.
-    if (tb_PixelAddress(src, sx, sy) == nullptr || tb_PixelAddress(src, sx + w - 1, sy + h - 1) == nullptr ||
-        tb_PixelAddress(dst, dx, dy) == nullptr || tb_PixelAddress(dst, dx + w - 1, dy + h - 1) == nullptr) {
+    if (tb_PixelAddress(src, sx, sy) == nullptr ||
+        tb_PixelAddress(src, sx + w - 1, sy + h - 1) == nullptr ||
+        tb_PixelAddress(dst, dx, dy) == nullptr ||
+        tb_PixelAddress(dst, dx + w - 1, dy + h - 1) == nullptr) {
         return;
     }
     size_t rowBytes = static_cast<size_t>(src->header->bitCount == 24 ? 3 * w : w);

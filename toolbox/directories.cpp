@@ -1,12 +1,13 @@
 // The directory the program was started in, and the folder its settings live in
 // ($XDG_CONFIG_HOME/tintamar, else ~/.config/tintamar), created when missing.
-#include "toolbox/internal.h"
-
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 #include <system_error>
+
+#include "toolbox/internal.h"
 
 namespace {
 

@@ -43,14 +43,22 @@ struct WindowSlot {
     TextSettings text;
 };
 
+// A region is kept as its outline, so it costs no memory beyond its slot and any coordinates
+// work: rows are turned into pixel spans when they are painted or tested.
 struct RegionSlot {
     int32_t free = 1;
-    // A region is kept as its inside: one span list per row.
-    int32_t top = 0;
-    int32_t rows = 0;
-    int32_t* spanStart = nullptr;  // per row, index into spans (rows + 1 entries)
-    int32_t* spans = nullptr;  // pairs [x0, x1) per row
+    int32_t isEllipse = 0;  // the ellipse inscribed in `box`; otherwise the polygon
+    Rect box;  // the ellipse's box, or the rows and columns the polygon can reach
+    int32_t count = 0;  // polygon corners in use
+    Point points[TB_MAX_POLY_POINTS];
 };
+
+// The pixel spans [x0, x1) of row y inside a region, left to right, as pairs in `spans`
+// (room for TB_MAX_POLY_POINTS values). Returns the number of spans.
+int32_t region_row_spans(const RegionSlot& region, int32_t y, int64_t* spans);
+// The pixels [x0, x1) of row y inside the ellipse inscribed in box (right and bottom
+// exclusive): those whose centres lie on or inside the ellipse. False when there are none.
+bool ellipse_row_span(const Rect& box, int32_t y, int64_t* x0, int64_t* x1);
 
 extern BitmapSlot g_bitmaps[TB_MAX_BITMAPS];
 extern WindowSlot g_windows[TB_MAX_WINDOWS];

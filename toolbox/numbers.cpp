@@ -1,11 +1,12 @@
 // The clock, the busy delay, button and key polling, and the number helpers.
-#include "toolbox/internal.h"
-#include "toolbox/platform.h"
-
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <ctime>
+
+#include "toolbox/internal.h"
+#include "toolbox/platform.h"
 
 namespace {
 int32_t g_buttonPollingMode = 1;
@@ -33,14 +34,27 @@ int32_t tb_ButtonDown() { return platform::primary_button_down(g_buttonPollingMo
 
 int32_t tb_KeyDown(int16_t virtualKey) { return platform::key_down(virtualKey) ? 1 : 0; }
 
+namespace {
+
+// A whole number as int32: values beyond the range stop at its ends, not a number gives 0
+// (converting them directly is undefined).
+int32_t to_int32(double whole) {
+    if (std::isnan(whole)) return 0;
+    if (whole >= 2147483647.0) return INT32_MAX;
+    if (whole <= -2147483648.0) return INT32_MIN;
+    return static_cast<int32_t>(whole);
+}
+
+}  // namespace
+
 int32_t tb_Round(double x) {
     double t = std::trunc(x);
     // fmod by the integer part: below 1 in size the divisor is 0 and nothing is added.
     if (t != 0.0 && std::fmod(x, t) >= 0.5) t += 1.0;
-    return static_cast<int32_t>(t);
+    return to_int32(t);
 }
 
-int32_t tb_Truncate(double x) { return static_cast<int32_t>(std::trunc(x)); }
+int32_t tb_Truncate(double x) { return to_int32(std::trunc(x)); }
 
 int32_t tb_Random(int32_t low, int32_t high) {
     if (high < low) return low;  // an empty span would divide by zero

@@ -2,20 +2,18 @@
 // stand in for (they have none of their own): the twenty static colours at 0-9 and 246-255,
 // a 6 x 6 x 6 colour cube at 10-225 and a ramp of greys at 226-245. resources/tools/palette.py
 // builds the same table for the 8-bit art.
-#include "toolbox/internal.h"
-
 #include <cmath>
+
+#include "toolbox/internal.h"
 
 namespace {
 
-const uint8_t kStaticLow[10][3] = {{0, 0, 0},       {128, 0, 0},     {0, 128, 0},
-                                   {128, 128, 0},   {0, 0, 128},     {128, 0, 128},
-                                   {0, 128, 128},   {192, 192, 192}, {192, 220, 192},
-                                   {166, 202, 240}};
-const uint8_t kStaticHigh[10][3] = {{255, 251, 240}, {160, 160, 164}, {128, 128, 128},
-                                    {255, 0, 0},     {0, 255, 0},     {255, 255, 0},
-                                    {0, 0, 255},     {255, 0, 255},   {0, 255, 255},
-                                    {255, 255, 255}};
+const uint8_t kStaticLow[10][3] = {{0, 0, 0},       {128, 0, 0},    {0, 128, 0},   {128, 128, 0},
+                                   {0, 0, 128},     {128, 0, 128},  {0, 128, 128}, {192, 192, 192},
+                                   {192, 220, 192}, {166, 202, 240}};
+const uint8_t kStaticHigh[10][3] = {
+    {255, 251, 240}, {160, 160, 164}, {128, 128, 128}, {255, 0, 0},   {0, 255, 0},
+    {255, 255, 0},   {0, 0, 255},     {255, 0, 255},   {0, 255, 255}, {255, 255, 255}};
 
 Palette make_system_palette() {
     Palette p;
@@ -46,20 +44,27 @@ const Palette& tb::active_palette() {
     return g_sharedPalette != nullptr ? *g_sharedPalette : *tb_GetSystemPalette();
 }
 
+// The colour cube repeats black, white and the pure colours of the static entries; ties go
+// to the static entries (searched first), so that black stays 0 and white 255 and masks and
+// the keyed copy (which skips byte 255) keep working after remapping.
 uint8_t tb_NearestPaletteIndex(const Palette* palette, TbColor color) {
     int r = tb_ColorRed(color), g = tb_ColorGreen(color), b = tb_ColorBlue(color);
     int best = 0;
     int bestDistance = 1 << 30;
-    for (int i = 0; i < 256; ++i) {
-        const PaletteEntry& e = palette->entries[i];
-        int dr = e.red - r, dg = e.green - g, db = e.blue - b;
-        int d = dr * dr + dg * dg + db * db;
-        if (d < bestDistance) {
-            bestDistance = d;
-            best = i;
-            if (d == 0) break;
+    auto consider = [&](int from, int to) {
+        for (int i = from; i < to && bestDistance > 0; ++i) {
+            const PaletteEntry& e = palette->entries[i];
+            int dr = e.red - r, dg = e.green - g, db = e.blue - b;
+            int d = dr * dr + dg * dg + db * db;
+            if (d < bestDistance) {
+                bestDistance = d;
+                best = i;
+            }
         }
-    }
+    };
+    consider(0, 10);
+    consider(246, 256);
+    consider(10, 246);
     return static_cast<uint8_t>(best);
 }
 
@@ -108,14 +113,16 @@ TbColor stored_to_color(const DibImage& img, uint32_t value) {
             const PaletteEntry& e = active_palette().entries[value & 255];
             return tb_MakeColor(e.red, e.green, e.blue);
         }
-        case 1: return value != 0 ? tb_MakeColor(255, 255, 255) : 0;
+        case 1:
+            return value != 0 ? tb_MakeColor(255, 255, 255) : 0;
         case 4: {
             // Resource images only: their own 16-entry table.
             const uint8_t* quad =
                 reinterpret_cast<const uint8_t*>(img.header) + sizeof(DibHeader) + 4 * (value & 15);
             return tb_MakeColor(quad[2], quad[1], quad[0]);
         }
-        default: return 0;
+        default:
+            return 0;
     }
 }
 
@@ -124,10 +131,12 @@ uint32_t color_to_stored(const DibImage& img, TbColor color) {
         case 24:
             return (static_cast<uint32_t>(tb_ColorRed(color)) << 16) |
                    (static_cast<uint32_t>(tb_ColorGreen(color)) << 8) | tb_ColorBlue(color);
-        case 8: return tb_NearestPaletteIndex(&active_palette(), color);
+        case 8:
+            return tb_NearestPaletteIndex(&active_palette(), color);
         case 1:
             return (tb_ColorRed(color) + tb_ColorGreen(color) + tb_ColorBlue(color)) >= 384 ? 1 : 0;
-        default: return 0;
+        default:
+            return 0;
     }
 }
 

@@ -1,9 +1,12 @@
 // A window system without a screen, for unit tests: the window is memory, events come from
 // the test, sounds are only recorded.
-#include "toolbox/platform.h"
 #include "toolbox/platform_headless.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <deque>
+
+#include "toolbox/platform.h"
 
 namespace {
 
@@ -69,9 +72,16 @@ void present(const DibImage& /*pixels*/, const Rect& rect) {
 void raise_window() {}
 void set_window_icon(const uint8_t*, int, int) {}
 
-bool next_event(TbEvent* event, bool /*wait*/, int /*timeoutMs*/) {
-    // Never blocks: a test that runs out of events must not hang.
-    if (g.events.empty()) return false;
+bool next_event(TbEvent* event, bool wait, int timeoutMs) {
+    // Never blocks. Waiting forever on an empty queue would hang the test for good (a modal
+    // loop that nothing can end), so that ends the test at once with the reason.
+    if (g.events.empty()) {
+        if (wait && timeoutMs < 0) {
+            std::fprintf(stderr, "headless: waiting for an event, but the test queued none\n");
+            std::abort();
+        }
+        return false;
+    }
     *event = g.events.front();
     g.events.pop_front();
     return true;

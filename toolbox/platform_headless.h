@@ -2,11 +2,11 @@
 // program made the screen, the speaker and the pointer do.
 #pragma once
 
-#include "toolbox/toolbox.h"
-
 #include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "toolbox/toolbox.h"
 
 namespace headless {
 

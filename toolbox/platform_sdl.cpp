@@ -1,12 +1,10 @@
 // The real window system: SDL2 for the window, input, pointer images and sound, Xlib for the
 // few things SDL cannot tell (the screen's true depth, finding the running copy's window).
-#include "toolbox/platform.h"
-#include "toolbox/platform_gtk_boxes.h"
-
 #include <SDL.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -18,6 +16,9 @@
 #include <map>
 #include <string>
 #include <vector>
+
+#include "toolbox/platform.h"
+#include "toolbox/platform_gtk_boxes.h"
 
 namespace {
 
@@ -54,8 +55,10 @@ void audio_callback(void* /*user*/, Uint8* stream, int length) {
         written += n;
         g_voice.position += n;
         if (g_voice.position >= s.size()) {
-            if (g_voice.loop && !s.empty()) g_voice.position = 0;
-            else g_voice.active = false;
+            if (g_voice.loop && !s.empty())
+                g_voice.position = 0;
+            else
+                g_voice.active = false;
         }
     }
 }
@@ -85,15 +88,15 @@ void open_audio() {
 const std::vector<uint8_t>* converted(const uint8_t* wave, size_t size) {
     auto found = g_converted.find(wave);
     if (found != g_converted.end()) return &found->second;
-    SDL_AudioSpec spec;
+    SDL_AudioSpec waveFormat;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(wave, static_cast<int>(size));
-    if (SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length) == nullptr) return nullptr;
+    if (SDL_LoadWAV_RW(rw, 1, &waveFormat, &buffer, &length) == nullptr) return nullptr;
     std::vector<uint8_t> out;
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, g_audioSpec.format,
-                          g_audioSpec.channels, g_audioSpec.freq) >= 0) {
+    if (SDL_BuildAudioCVT(&cvt, waveFormat.format, waveFormat.channels, waveFormat.freq,
+                          g_audioSpec.format, g_audioSpec.channels, g_audioSpec.freq) >= 0) {
         out.resize(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
         std::memcpy(out.data(), buffer, length);
         cvt.buf = out.data();
@@ -106,15 +109,16 @@ const std::vector<uint8_t>* converted(const uint8_t* wave, size_t size) {
 }
 
 uint32_t wave_duration_ms(const uint8_t* wave, size_t size) {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec waveFormat;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     SDL_RWops* rw = SDL_RWFromConstMem(wave, static_cast<int>(size));
-    if (SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length) == nullptr) return 0;
+    if (SDL_LoadWAV_RW(rw, 1, &waveFormat, &buffer, &length) == nullptr) return 0;
     SDL_FreeWAV(buffer);
-    uint32_t bytesPerSecond =
-        static_cast<uint32_t>(spec.freq) * spec.channels * (SDL_AUDIO_BITSIZE(spec.format) / 8);
-    return bytesPerSecond == 0 ? 0 : static_cast<uint32_t>(uint64_t{length} * 1000 / bytesPerSecond);
+    uint32_t bytesPerSecond = static_cast<uint32_t>(waveFormat.freq) * waveFormat.channels *
+                              (SDL_AUDIO_BITSIZE(waveFormat.format) / 8);
+    return bytesPerSecond == 0 ? 0
+                               : static_cast<uint32_t>(uint64_t{length} * 1000 / bytesPerSecond);
 }
 
 // ---- keys ---------------------------------------------------------------------------------
@@ -123,36 +127,68 @@ int virtual_key(SDL_Keycode k) {
     if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
     if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
     switch (k) {
-        case SDLK_ESCAPE: return TB_VK_ESCAPE;
+        case SDLK_ESCAPE:
+            return TB_VK_ESCAPE;
         case SDLK_RETURN:
-        case SDLK_KP_ENTER: return TB_VK_RETURN;
-        case SDLK_BACKSPACE: return TB_VK_BACK;
-        case SDLK_TAB: return TB_VK_TAB;
-        case SDLK_SPACE: return TB_VK_SPACE;
-        case SDLK_LEFT: return TB_VK_LEFT;
-        case SDLK_UP: return TB_VK_UP;
-        case SDLK_RIGHT: return TB_VK_RIGHT;
-        case SDLK_DOWN: return TB_VK_DOWN;
-        case SDLK_DELETE: return TB_VK_DELETE;
-        default: return 0;
+        case SDLK_KP_ENTER:
+            return TB_VK_RETURN;
+        case SDLK_BACKSPACE:
+            return TB_VK_BACK;
+        case SDLK_TAB:
+            return TB_VK_TAB;
+        case SDLK_SPACE:
+            return TB_VK_SPACE;
+        case SDLK_LEFT:
+            return TB_VK_LEFT;
+        case SDLK_UP:
+            return TB_VK_UP;
+        case SDLK_RIGHT:
+            return TB_VK_RIGHT;
+        case SDLK_DOWN:
+            return TB_VK_DOWN;
+        case SDLK_DELETE:
+            return TB_VK_DELETE;
+        default:
+            return 0;
     }
 }
 
-SDL_Scancode scancode_of(int vk) {
-    if (vk >= 'A' && vk <= 'Z') return static_cast<SDL_Scancode>(SDL_SCANCODE_A + (vk - 'A'));
-    if (vk >= '1' && vk <= '9') return static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (vk - '1'));
-    if (vk == '0') return SDL_SCANCODE_0;
-    if (vk >= 112 && vk <= 123) return static_cast<SDL_Scancode>(SDL_SCANCODE_F1 + (vk - 112));
+// The X keysym of a virtual key, for asking the X server about the keyboard directly.
+KeySym keysym_of(int vk) {
+    if (vk >= 'A' && vk <= 'Z') return XK_a + (vk - 'A');
+    if (vk >= '0' && vk <= '9') return XK_0 + (vk - '0');
+    if (vk >= 112 && vk <= 123) return XK_F1 + (vk - 112);
     switch (vk) {
-        case TB_VK_ESCAPE: return SDL_SCANCODE_ESCAPE;
-        case TB_VK_RETURN: return SDL_SCANCODE_RETURN;
-        case TB_VK_SPACE: return SDL_SCANCODE_SPACE;
-        case TB_VK_LEFT: return SDL_SCANCODE_LEFT;
-        case TB_VK_UP: return SDL_SCANCODE_UP;
-        case TB_VK_RIGHT: return SDL_SCANCODE_RIGHT;
-        case TB_VK_DOWN: return SDL_SCANCODE_DOWN;
-        default: return SDL_SCANCODE_UNKNOWN;
+        case TB_VK_ESCAPE:
+            return XK_Escape;
+        case TB_VK_RETURN:
+            return XK_Return;
+        case TB_VK_SPACE:
+            return XK_space;
+        case TB_VK_BACK:
+            return XK_BackSpace;
+        case TB_VK_TAB:
+            return XK_Tab;
+        case TB_VK_DELETE:
+            return XK_Delete;
+        case TB_VK_LEFT:
+            return XK_Left;
+        case TB_VK_UP:
+            return XK_Up;
+        case TB_VK_RIGHT:
+            return XK_Right;
+        case TB_VK_DOWN:
+            return XK_Down;
+        default:
+            return NoSymbol;
     }
+}
+
+// A connection of our own for polling the pointer and the keyboard: the X server answers
+// with the state as it is now, focus or not, where SDL's copy may lag behind.
+Display* query_display() {
+    static Display* display = XOpenDisplay(nullptr);
+    return display;
 }
 
 // ---- X11 helpers --------------------------------------------------------------------------
@@ -266,10 +302,9 @@ bool claim_single_instance() {
 }
 
 bool open_window(const Rect& screenRect, const char* title) {
-    g_window = SDL_CreateWindow(title, screenRect.left, screenRect.top,
-                                screenRect.right - screenRect.left,
-                                screenRect.bottom - screenRect.top,
-                                SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    g_window = SDL_CreateWindow(
+        title, screenRect.left, screenRect.top, screenRect.right - screenRect.left,
+        screenRect.bottom - screenRect.top, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
     if (g_window == nullptr) return false;
     SDL_RaiseWindow(g_window);
     return true;
@@ -282,6 +317,10 @@ void close_window() {
 
 void move_window(const Rect& r) {
     if (g_window == nullptr) return;
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(g_window, &x, &y);
+    SDL_GetWindowSize(g_window, &w, &h);
+    if (x == r.left && y == r.top && w == r.right - r.left && h == r.bottom - r.top) return;
     SDL_SetWindowPosition(g_window, r.left, r.top);
     SDL_SetWindowSize(g_window, r.right - r.left, r.bottom - r.top);
 }
@@ -306,23 +345,28 @@ void present(const DibImage& pixels, const Rect& rect) {
     SDL_Surface* surface = SDL_GetWindowSurface(g_window);
     if (surface == nullptr) return;
     const DibHeader& h = *pixels.header;
-    Rect r{std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, std::min(h.width, surface->w)),
+    Rect r{std::max(rect.left, 0), std::max(rect.top, 0),
+           std::min(rect.right, std::min(h.width, surface->w)),
            std::min(rect.bottom, std::min(h.height, surface->h))};
     if (r.left >= r.right || r.top >= r.bottom) return;
     const int stride = ((3 * h.width + 3) & ~3);
     SDL_LockSurface(surface);
     const SDL_PixelFormat* f = surface->format;
     for (int y = r.top; y < r.bottom; ++y) {
-        const uint8_t* src = pixels.pixels + static_cast<size_t>(h.height - 1 - y) * stride + 3 * r.left;
-        auto* row = static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
+        const uint8_t* src =
+            pixels.pixels + static_cast<size_t>(h.height - 1 - y) * stride + 3 * r.left;
+        auto* row =
+            static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
         if (f->BytesPerPixel == 4) {
             auto* dst = reinterpret_cast<uint32_t*>(row) + r.left;
             if (f->format == SDL_PIXELFORMAT_RGB888 || f->format == SDL_PIXELFORMAT_ARGB8888) {
                 for (int x = r.left; x < r.right; ++x, src += 3) {
-                    *dst++ = 0xFF000000u | (uint32_t{src[2]} << 16) | (uint32_t{src[1]} << 8) | src[0];
+                    *dst++ =
+                        0xFF000000u | (uint32_t{src[2]} << 16) | (uint32_t{src[1]} << 8) | src[0];
                 }
             } else {
-                for (int x = r.left; x < r.right; ++x, src += 3) *dst++ = SDL_MapRGB(f, src[2], src[1], src[0]);
+                for (int x = r.left; x < r.right; ++x, src += 3)
+                    *dst++ = SDL_MapRGB(f, src[2], src[1], src[0]);
             }
         } else if (f->BytesPerPixel == 2) {
             auto* dst = reinterpret_cast<uint16_t*>(row) + r.left;
@@ -345,21 +389,33 @@ void present(const DibImage& pixels, const Rect& rect) {
 static bool translate(const SDL_Event& s, TbEvent* e) {
     *e = TbEvent{};
     switch (s.type) {
-        case SDL_QUIT: e->kind = TB_EVENT_CLOSE; return true;
+        case SDL_QUIT:
+            e->kind = TB_EVENT_CLOSE;
+            return true;
         case SDL_WINDOWEVENT:
             switch (s.window.event) {
-                case SDL_WINDOWEVENT_FOCUS_GAINED: e->kind = TB_EVENT_FOCUS_GAINED; return true;
-                case SDL_WINDOWEVENT_FOCUS_LOST: e->kind = TB_EVENT_FOCUS_LOST; return true;
-                case SDL_WINDOWEVENT_EXPOSED: e->kind = TB_EVENT_EXPOSE; return true;
-                case SDL_WINDOWEVENT_CLOSE: e->kind = TB_EVENT_CLOSE; return true;
-                case SDL_WINDOWEVENT_MOVED:
-                case SDL_WINDOWEVENT_SIZE_CHANGED:
-                    // The user cannot move or size the window: treat it like a focus return.
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
                     e->kind = TB_EVENT_FOCUS_GAINED;
                     return true;
-                default: return false;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    e->kind = TB_EVENT_FOCUS_LOST;
+                    return true;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    e->kind = TB_EVENT_EXPOSE;
+                    return true;
+                case SDL_WINDOWEVENT_CLOSE:
+                    e->kind = TB_EVENT_CLOSE;
+                    return true;
+                case SDL_WINDOWEVENT_MOVED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    e->kind = TB_EVENT_MOVED;
+                    return true;
+                default:
+                    return false;
             }
-        case SDL_DISPLAYEVENT: e->kind = TB_EVENT_DISPLAY_CHANGE; return true;
+        case SDL_DISPLAYEVENT:
+            e->kind = TB_EVENT_DISPLAY_CHANGE;
+            return true;
         case SDL_MOUSEMOTION:
             e->kind = TB_EVENT_MOUSE_MOVE;
             e->x = s.motion.x;
@@ -394,7 +450,8 @@ static bool translate(const SDL_Event& s, TbEvent* e) {
             e->kind = TB_EVENT_TEXT;
             std::snprintf(e->text, sizeof e->text, "%s", s.text.text);
             return true;
-        default: return false;
+        default:
+            return false;
     }
 }
 
@@ -454,7 +511,7 @@ void post_event(const TbEvent& event) {
 int message_box(Box kind, const char* title, const char* text) {
     // GTK needs a true-colour screen; on anything else SDL's own boxes still work.
     if (screen_depth() >= 15 && gtk_boxes_available()) {
-        GtkBoxKind gtkKind = kind == Box::Error    ? GtkBoxKind::Warning
+        GtkBoxKind gtkKind = kind == Box::Error   ? GtkBoxKind::Warning
                              : kind == Box::YesNo ? GtkBoxKind::Question
                                                   : GtkBoxKind::Information;
         int answer = gtk_message_box(gtkKind, title, text);
@@ -462,9 +519,10 @@ int message_box(Box kind, const char* title, const char* text) {
         return answer;
     }
     SDL_MessageBoxButtonData ok[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1, "OK"}};
-    SDL_MessageBoxButtonData yesNo[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"}, {0, 0, "No"}};
+        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
+         "OK"}};
+    SDL_MessageBoxButtonData yesNo[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
+                                        {0, 0, "No"}};
     SDL_MessageBoxData data{};
     data.flags = kind == Box::Error ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
     // Errors and questions are system-modal and belong to no window; notices to the main one.
@@ -488,9 +546,8 @@ void set_cursor(int id, const uint8_t* rgba, int width, int height, int hotX, in
     auto found = g_cursors.find(id);
     SDL_Cursor* cursor = found != g_cursors.end() ? found->second : nullptr;
     if (cursor == nullptr) {
-        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(rgba), width,
-                                                            height, 32, width * 4,
-                                                            SDL_PIXELFORMAT_RGBA32);
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<uint8_t*>(rgba), width, height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);
         if (s == nullptr) return;
         cursor = SDL_CreateColorCursor(s, hotX, hotY);
         SDL_FreeSurface(s);
@@ -500,26 +557,48 @@ void set_cursor(int id, const uint8_t* rgba, int width, int height, int hotX, in
     SDL_SetCursor(cursor);
 }
 
-Point pointer_position() {
-    int x = 0, y = 0;
-    SDL_GetGlobalMouseState(&x, &y);
-    return Point{x, y};
+struct PointerState {
+    Point screen;
+    unsigned int buttons = 0;
+};
+
+PointerState query_pointer() {
+    PointerState state;
+    Display* d = query_display();
+    if (d == nullptr) return state;
+    Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, winX = 0, winY = 0;
+    unsigned int mask = 0;
+    if (XQueryPointer(d, DefaultRootWindow(d), &root, &child, &rootX, &rootY, &winX, &winY,
+                      &mask) != 0) {
+        state.screen = Point{rootX, rootY};
+        state.buttons = mask;
+    }
+    return state;
 }
+
+Point pointer_position() { return query_pointer().screen; }
 
 void warp_pointer(Point screen) { SDL_WarpMouseGlobal(screen.x, screen.y); }
 
 bool primary_button_down(bool eitherButton) {
-    Uint32 state = SDL_GetGlobalMouseState(nullptr, nullptr);
-    Uint32 mask = eitherButton ? (SDL_BUTTON_LMASK | SDL_BUTTON_RMASK) : SDL_BUTTON_LMASK;
-    return (state & mask) != 0;
+    // Button 1 is the primary button: the X server maps it for a left-handed desktop.
+    unsigned int mask = eitherButton ? (Button1Mask | Button3Mask) : Button1Mask;
+    return (query_pointer().buttons & mask) != 0;
 }
 
 bool key_down(int virtualKey) {
-    SDL_PumpEvents();
-    SDL_Scancode code = scancode_of(virtualKey);
-    if (code == SDL_SCANCODE_UNKNOWN) return false;
-    return SDL_GetKeyboardState(nullptr)[code] != 0;
+    Display* d = query_display();
+    KeySym sym = keysym_of(virtualKey);
+    if (d == nullptr || sym == NoSymbol) return false;
+    KeyCode code = XKeysymToKeycode(d, sym);
+    if (code == 0) return false;
+    char keys[32];
+    XQueryKeymap(d, keys);
+    return (keys[code / 8] & (1 << (code % 8))) != 0;
 }
+
+void stop_sound();
 
 void play_wave(const uint8_t* wave, size_t size, bool loop) {
     open_audio();
@@ -528,7 +607,10 @@ void play_wave(const uint8_t* wave, size_t size, bool loop) {
         return;
     }
     const std::vector<uint8_t>* samples = converted(wave, size);
-    if (samples == nullptr || samples->empty()) return;
+    if (samples == nullptr || samples->empty()) {
+        stop_sound();  // a new sound always replaces the old one, even one that cannot play
+        return;
+    }
     SDL_LockAudioDevice(g_audio);
     g_voice = Voice{samples, 0, loop, true};
     SDL_UnlockAudioDevice(g_audio);

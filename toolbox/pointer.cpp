@@ -1,9 +1,9 @@
 // Pointer images by resource id, and the pointer position in screen or window coordinates.
+#include <cstring>
+
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
-
-#include <cstring>
 
 using namespace tb;
 
@@ -46,10 +46,11 @@ void tb_GetMousePos(Point* point) {
 }
 
 void tb_SetMousePos(int32_t x, int32_t y) {
-    if (g_pointerMode == 2) {
+    // Like tb_GetMousePos, only the two known modes do anything.
+    if (g_pointerMode == 1) {
+        platform::warp_pointer(Point{x, y});
+    } else if (g_pointerMode == 2) {
         Point o = main_origin();
         platform::warp_pointer(Point{x + o.x, y + o.y});
-    } else {
-        platform::warp_pointer(Point{x, y});
     }
 }

@@ -1,7 +1,7 @@
 // Small rectangle helpers used everywhere. Rectangles are right- and bottom-exclusive.
-#include "toolbox/toolbox.h"
-
 #include <algorithm>
+
+#include "toolbox/toolbox.h"
 
 void tb_SetRect(Rect* rect, int32_t left, int32_t top, int32_t right, int32_t bottom) {
     *rect = Rect{left, top, right, bottom};

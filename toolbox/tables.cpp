@@ -1,8 +1,8 @@
 // The handle tables and the resolution of a handle into something to draw on.
+#include <algorithm>
+
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
-
-#include <algorithm>
 
 namespace tb {
 
@@ -20,9 +20,7 @@ bool is_bitmap_handle(TargetRef h) { return h < TB_WINDOW_BASE; }
 
 bool is_window_handle(TargetRef h) { return h >= TB_WINDOW_BASE && h != TB_PRINTER; }
 
-bool valid_bitmap(TargetRef h) {
-    return h >= 0 && h < TB_MAX_BITMAPS && g_bitmaps[h].free == 0;
-}
+bool valid_bitmap(TargetRef h) { return h >= 0 && h < TB_MAX_BITMAPS && g_bitmaps[h].free == 0; }
 
 bool valid_window(TargetRef h) {
     int32_t slot = h - TB_WINDOW_BASE;
@@ -95,7 +93,7 @@ using namespace tb;
 
 uint32_t tb_RasterOp = TB_SRCCOPY;
 
-void tb_random_startup();  // numbers.cpp
+void tb_random_startup();       // numbers.cpp
 void tb_directories_startup();  // windows.cpp
 void tb_regions_release_all();  // regions.cpp
 

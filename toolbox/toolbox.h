@@ -303,6 +303,7 @@ enum TbEventKind : int32_t {
     TB_EVENT_FOCUS_LOST,
     TB_EVENT_EXPOSE,  // the window's pixels must be shown again
     TB_EVENT_DISPLAY_CHANGE,  // the desktop changed size
+    TB_EVENT_MOVED,  // something moved or sized the window
 };
 
 struct TbEvent {
@@ -398,11 +399,22 @@ int32_t tb_CloseFile();
 int32_t tb_WriteBitmapToFile(BitmapRef bitmap);
 
 // ---------------------------------------------------------------------------------------------
-// Fonts and text (per-target settings; drawing comes with the text work)
+// Fonts and text. Each target keeps a face (0 Arial, 1 Courier New, 2 MS San Serif,
+// 3 MS Serif, 4 Brush Script MT, 5 Times New Roman, other: Arial), a size (character height in
+// pixels; 0 draws 16) and a style (0 normal, 1 bold, 2 italic, 3 underlined, 4 struck out).
 
 void tb_SetFontFace(TargetRef target, int16_t face);
 void tb_SetFontSize(TargetRef target, int16_t size);
 void tb_SetFontStyle(TargetRef target, int16_t style);
+// Draws (draw != 0) and measures the first length bytes of text in the target's fore colour,
+// with no background, turned angle degrees counter-clockwise about (x, y). horizontal: 0 x is
+// the left end, 1 the right end, 2 the centre; vertical: 0 y is the top, 1 the bottom, 2 the
+// top with the text centred on x. Returns the width of the line in pixels.
+int32_t tb_DrawText(TargetRef target, int32_t x, int32_t y, const char* text, int32_t length,
+                    int32_t angle, int32_t draw, int16_t horizontal, int16_t vertical);
+// Draws a whole string in the serif face at the target's size, fore colour, no background,
+// with (x, y) its left end and bottom.
+void tb_DrawString(TargetRef target, int32_t x, int32_t y, const char* text);
 
 // ---------------------------------------------------------------------------------------------
 // Sounds, timers, input polling and numbers
@@ -428,3 +440,30 @@ int32_t tb_Round(double x);
 int32_t tb_Truncate(double x);
 int32_t tb_Random(int32_t low, int32_t high);
 int32_t tb_RandomSeeded(int32_t low, int32_t high, int32_t reseed);
+
+// ---------------------------------------------------------------------------------------------
+// Pixel filters (24-bit bitmaps, one 8-bit value per channel)
+
+// A 5 x 5 convolution. A fresh FilterKernel holds the reset values: no weights, divisor 1,
+// offset 0, all three channels, no randomisation.
+struct FilterKernel {
+    int32_t weights[5][5] = {};  // [dy + 2][dx + 2]: weight of the neighbour at (dx, dy)
+    int32_t divisor = 1;  // the weighted sum is divided by it, toward zero
+    int32_t offset = 0;  // added after the division
+    int32_t applyRed = 1;  // a channel that is off keeps the centre pixel's value
+    int32_t applyGreen = 1;
+    int32_t applyBlue = 1;
+    int32_t randomize = 0;  // each weight times tb_Random(randomLow, randomHigh)
+    int32_t randomLow = 0;
+    int32_t randomHigh = 0;
+};
+
+// Filters the part of rect (bitmap coordinates) that lies inside the bitmap, in place. Every
+// result is computed from the bitmap as it was before the call; neighbours outside the bitmap
+// contribute nothing and the divisor stays as it is. Results are clamped to 0..255.
+void tb_ApplyFilter(BitmapRef bitmap, const Rect* rect, const FilterKernel* kernel);
+// Presses the brightness relief of a grey texture into the picture over rect (both in picture
+// coordinates; rect is cut to the texture's rectangle). Each pixel moves by
+// strength x (|texture at (x + shift, y + shift)| - |texture at (x, y)|) / |(128, 128, 128)|.
+void tb_EmbossTexture(BitmapRef picture, BitmapRef texture, const Rect* rect, int32_t strength,
+                      int32_t shift);

@@ -1,11 +1,11 @@
 // The window table: the one main window (and, for completeness, off-screen extras), its
 // pixels, and the events the main loop takes from it.
+#include <algorithm>
+#include <cstring>
+
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
-
-#include <algorithm>
-#include <cstring>
 
 using namespace tb;
 
@@ -63,7 +63,8 @@ WindowRef tb_OpenWindow(const Rect* rect, const char* title) {
         if (icon.size > 8) {
             uint16_t f[4];
             std::memcpy(f, icon.data, sizeof f);
-            if (icon.size >= 8 + size_t{f[0]} * f[1] * 4) platform::set_window_icon(icon.data + 8, f[0], f[1]);
+            if (icon.size >= 8 + size_t{f[0]} * f[1] * 4)
+                platform::set_window_icon(icon.data + 8, f[0], f[1]);
         }
         present_window(slot, Rect{0, 0, w.pixels.header->width, w.pixels.header->height});
     }

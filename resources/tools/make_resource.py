@@ -83,7 +83,11 @@ def over_white(image):
 
 
 def dib24(image):
-    rgb = over_white(image)
+    # White wherever a mask cut from the same art would be black (alpha below one half): the
+    # cut-out copy ANDs the picture in there, and only white leaves the scene behind unchanged.
+    cut = image.copy()
+    cut.putalpha(image.getchannel("A").point(lambda a: 0 if a < 128 else a))
+    rgb = over_white(cut)
     w, h = rgb.size
     header, stride = dib_header(w, h, 24, 0)
     raw = rgb.tobytes("raw", "BGR")

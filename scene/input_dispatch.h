@@ -1,0 +1,27 @@
+// The pointer input dispatch: its own state beside the scene's (scene_draw.h). The entry
+// points the window calls are in scene/scene.h.
+#pragma once
+
+#include <cstdint>
+
+#include "toolbox/toolbox.h"
+
+// 1 after the text dialog was accepted: the text follows the pointer until a release.
+extern int32_t g_textPlacement;
+// 1 after the magnifier was clicked while not zoomed: the next release picks the zoom centre.
+extern int32_t g_zoomPick;
+// Window position of the last press or move handled in the picture (after clamping).
+extern Point g_lastPointer;
+// 1 from a press of the primary button to its release, as the window's events tell it (set
+// by the window procedure, also for presses it drops). The button counts as held when this
+// or the toolbox's polling says so: events can be handled after the button already went up.
+extern int32_t g_buttonHeldByEvents;
+
+// The colour pot under window point (x, y): pots 0-7 first, then their extra rectangles,
+// which win; -1 for none.
+int32_t input_pot_at(int32_t x, int32_t y);
+
+// The stamp chooser of the stamp books (entries 15-17): opens the stamp picker on the book's
+// sheet at the page kept in the entry's mode, and on a choice cuts that stamp and its mask out
+// of the sheets into the current stamp bitmaps. Returns the stamp's index or -1.
+int32_t input_choose_stamp(int32_t entry);

@@ -1,0 +1,226 @@
+// Paintbrush, Eraser, Spray can, Paint pot and Colour dropper.
+#include "tools/paint_tools.h"
+
+#include <cmath>
+
+#include "scene/scene_draw.h"
+#include "tools/filters.h"
+#include "tools/tool_families.h"
+
+namespace {
+
+constexpr double kPi = 3.14159265359;
+constexpr int32_t kFull = 65025;  // full intensity of a colour component
+constexpr int16_t kSpraySound = 1023;
+
+// The five rectangles whose union approximates a disc, by their corner's angle in degrees.
+constexpr double kDiscAngles[] = {80.0, 10.0, 62.5, 27.5, 45.0};
+
+double radians(double degrees) { return degrees * kPi / 180.0; }
+
+void show_tool_cursor(const SceneObject* object) {
+    tb_SetCursor(static_cast<int16_t>(object->cursorId));
+}
+
+void use_tool_colour(const SceneObject* object, TargetRef target) {
+    auto r = static_cast<uint32_t>(object->red);
+    auto g = static_cast<uint32_t>(object->green);
+    auto b = static_cast<uint32_t>(object->blue);
+    tb_SetForeColor(target, r, g, b);
+    tb_SetBackColor(target, r, g, b);
+}
+
+void play_cue(const SceneObject* object) {
+    if (object->soundId != 0) tb_PlaySoundNoStop(static_cast<int16_t>(object->soundId));
+}
+
+// One blob: the picture around (x, y) is copied into a work bitmap with a margin of 2, a small
+// ellipse of the tool colour is painted in its middle, everything that came from the picture is
+// blurred, and a disc of it goes back. Parts of the box outside the picture stay black in the
+// work bitmap and are never copied back.
+void paintbrush_dab(const SceneObject* object, int32_t x, int32_t y) {
+    const int32_t r = tool_radius(object);
+    const int32_t side = 2 * r + 4;
+    const Rect box{x - r - 2, y - r - 2, x + r + 2, y + r + 2};
+    Rect pictureRect;
+    tb_GetBitmapRect(object->pictureBitmap, &pictureRect);
+    Rect inside;
+    const bool hasInside = tb_IntersectRect(&inside, &box, &pictureRect) != 0;
+    tb_OffsetRect(&inside, -box.left, -box.top);
+
+    Rect workRect{0, 0, side, side};
+    BitmapRef work = tb_CreateBitmap(&workRect, -1, 24);
+    if (work < 0) return;
+    tb_CopyBitmap(object->pictureBitmap, work, &box, &workRect, 0);
+    use_tool_colour(object, work);
+    const Rect blob{8, 8, side - 8, side - 8};
+    tb_PaintEllipse(work, &blob);
+    if (hasInside) apply_named_filter(work, inside, NamedFilter::Blur5);
+    copy_work_disc(work, object->pictureBitmap, x, y, r - 1);
+    tb_DisposeBitmap(work);
+}
+
+void erase_square(const SceneObject* object, int32_t x, int32_t y) {
+    const int32_t r = tool_radius(object);
+    tb_SetForeColor(object->pictureBitmap, kFull, kFull, kFull);
+    tb_SetBackColor(object->pictureBitmap, kFull, kFull, kFull);
+    const Rect square{x - r, y - r, x + r, y + r};
+    tb_PaintRect(object->pictureBitmap, &square);
+}
+
+// One random offset along an axis: distance, side and angle are drawn afresh for each axis, so
+// the two offsets are independent and the spray is densest along the centre lines.
+int32_t spray_offset(int32_t r, double (*axis)(double)) {
+    const int32_t distance = tb_Random(1, r);
+    const int32_t side = tb_Random(1, 2) == 1 ? 1 : -1;
+    const int32_t angle = tb_Random(0, 90);
+    return tb_Round(axis(radians(angle)) * distance * side);
+}
+
+void spray(const SceneObject* object, int32_t x, int32_t y) {
+    const int32_t r = tool_radius(object);
+    for (int32_t i = 0; i < 2 * r; ++i) {
+        const int32_t px = x + spray_offset(r, [](double a) { return std::cos(a); });
+        const int32_t py = y + spray_offset(r, [](double a) { return std::sin(a); });
+        tb_PutPixel(object->pictureBitmap, px, py);
+    }
+}
+
+}  // namespace
+
+int32_t tool_radius(const SceneObject* object) {
+    return object->size / 2 < 1 ? 1 : object->size / 2;
+}
+
+void copy_work_disc(BitmapRef work, BitmapRef picture, int32_t x, int32_t y, int32_t radius) {
+    const int32_t cx = tb_GetBitmapWidth(work) / 2;
+    const int32_t cy = tb_GetBitmapHeight(work) / 2;
+    for (double angle : kDiscAngles) {
+        const int32_t hw = tb_Round(radius * std::cos(radians(angle)));
+        const int32_t hh = tb_Round(radius * std::sin(radians(angle)));
+        const Rect from{cx - hw, cy - hh, cx + hw, cy + hh};
+        const Rect to{x - hw, y - hh, x + hw, y + hh};
+        tb_CopyBitmap(work, picture, &from, &to, 0);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Paintbrush
+
+void paintbrush_press(SceneObject* object, int32_t x, int32_t y) {
+    if (object->soundId != 0) tb_PlaySoundLoop(static_cast<int16_t>(object->soundId));
+    object->active = 1;
+    paintbrush_dab(object, x, y);
+    show_tool_cursor(object);
+}
+
+void paintbrush_drag(SceneObject* object, int32_t x, int32_t y) {
+    if (object->active == 0) return;
+    // Dabs are not joined: a quick stroke leaves separate blobs.
+    paintbrush_dab(object, x, y);
+    show_tool_cursor(object);
+}
+
+void paintbrush_release(SceneObject* object, int32_t, int32_t) {
+    tb_StopSound();
+    object->active = 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Eraser
+
+void eraser_press(SceneObject* object, int32_t x, int32_t y) {
+    erase_square(object, x, y);
+    object->active = 1;
+    show_tool_cursor(object);
+}
+
+void eraser_drag(SceneObject* object, int32_t x, int32_t y) {
+    if (object->active == 0) return;
+    play_cue(object);
+    erase_square(object, x, y);
+    show_tool_cursor(object);
+}
+
+void eraser_release(SceneObject* object, int32_t, int32_t) { object->active = 0; }
+
+// ---------------------------------------------------------------------------------------------
+// Spray can
+
+void spray_press(SceneObject* object, int32_t x, int32_t y) {
+    tb_PlaySoundLoop(kSpraySound);
+    use_tool_colour(object, object->pictureBitmap);
+    spray(object, x, y);
+    object->active = 1;
+    show_tool_cursor(object);
+}
+
+void spray_drag(SceneObject* object, int32_t x, int32_t y) {
+    if (object->active == 0) return;
+    use_tool_colour(object, object->pictureBitmap);
+    spray(object, x, y);
+    show_tool_cursor(object);
+}
+
+void spray_release(SceneObject* object, int32_t, int32_t) {
+    object->active = 0;
+    tb_StopSound();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Paint pot
+
+void paint_pot_press(SceneObject* object, int32_t x, int32_t y) {
+    play_cue(object);
+    const TbColor under = tb_GetPixel(object->pictureBitmap, x, y);
+    use_tool_colour(object, object->pictureBitmap);
+    tb_FloodFill(object->pictureBitmap, x, y, tb_ColorRed(under) * 255u,
+                 tb_ColorGreen(under) * 255u, tb_ColorBlue(under) * 255u);
+    object->active = 1;
+    show_tool_cursor(object);
+}
+
+void paint_pot_drag(SceneObject*, int32_t, int32_t) {}
+
+void paint_pot_release(SceneObject* object, int32_t, int32_t) { object->active = 0; }
+
+// ---------------------------------------------------------------------------------------------
+// Colour dropper
+
+void dropper_pick(SceneObject* object, int32_t x, int32_t y) {
+    play_cue(object);
+    const TbColor picked = tb_GetPixel(object->pictureBitmap, x, y);  // black outside
+    scene_show_colour(tb_ColorRed(picked) * 255, tb_ColorGreen(picked) * 255,
+                      tb_ColorBlue(picked) * 255, true);
+}
+
+void dropper_release(SceneObject*, int32_t, int32_t) {}
+
+// ---------------------------------------------------------------------------------------------
+
+void install_paint_tools(SceneObject* table) {
+    SceneObject& brush = table[1];
+    brush.press = paintbrush_press;
+    brush.drag = paintbrush_drag;
+    brush.release = paintbrush_release;
+
+    SceneObject& eraser = table[2];
+    eraser.press = eraser_press;
+    eraser.drag = eraser_drag;
+    eraser.release = eraser_release;
+
+    SceneObject& sprayCan = table[3];
+    sprayCan.press = spray_press;
+    sprayCan.drag = spray_drag;
+    sprayCan.release = spray_release;
+
+    SceneObject& pot = table[6];
+    pot.press = paint_pot_press;
+    pot.drag = paint_pot_drag;
+    pot.release = paint_pot_release;
+
+    SceneObject& dropper = table[7];
+    dropper.press = dropper_pick;
+    dropper.drag = dropper_pick;
+    dropper.release = dropper_release;
+}

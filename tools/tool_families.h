@@ -1,0 +1,11 @@
+// The installers of the everyday tool families. The table builder calls each once, after it has
+// filled the per-entry fields and the size choosers; each replaces only the slots its tools own.
+#pragma once
+
+#include "scene/scene_object.h"
+
+// Paintbrush (1), Eraser (2), Spray can (3), Paint pot (6), Colour dropper (7): press, drag and
+// release.
+void install_paint_tools(SceneObject* table);
+// Ruler (4) and Shape template (5): press, drag and release; the shape chooser panel of entry 5.
+void install_ruler_shapes(SceneObject* table);
