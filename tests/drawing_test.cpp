@@ -350,17 +350,17 @@ TEST(Windows, DrawingOnAWindowShowsWhatChanged) {
     Rect shown = headless::last_present();
     EXPECT_EQ((std::vector<int32_t>{shown.left, shown.top, shown.right, shown.bottom}),
               (std::vector<int32_t>{2, 3, 6, 5}));
-    EXPECT_EQ(tb_GetPixel(w, 2, 3), tb_MakeColor(255, 0, 0));
-    EXPECT_EQ(tb_GetPixel(w, 6, 3), 0u);
+    EXPECT_EQ(target_colour(w, 2, 3), tb_MakeColor(255, 0, 0));
+    EXPECT_EQ(target_colour(w, 6, 3), 0u);
     // Lines on a window use the stored clip rect; other primitives do not.
     Rect clip{0, 0, 5, 10};
     tb_SetClipRect(w, &clip);
     tb_Line(w, 0, 8, 20, 8, 1);
-    EXPECT_EQ(tb_GetPixel(w, 4, 8), tb_MakeColor(255, 0, 0));
-    EXPECT_EQ(tb_GetPixel(w, 5, 8), 0u);
+    EXPECT_EQ(target_colour(w, 4, 8), tb_MakeColor(255, 0, 0));
+    EXPECT_EQ(target_colour(w, 5, 8), 0u);
     Rect row{0, 9, 20, 10};
     tb_PaintRect(w, &row);
-    EXPECT_EQ(tb_GetPixel(w, 19, 9), tb_MakeColor(255, 0, 0));
+    EXPECT_EQ(target_colour(w, 19, 9), tb_MakeColor(255, 0, 0));
     // Nothing drawn, nothing shown.
     before = headless::presents();
     Rect away{30, 30, 40, 40};
@@ -453,11 +453,11 @@ TEST(EightBit, DrawingUsesTheNearestPaletteIndex) {
     EXPECT_EQ(*tb_PixelAddress(img, 0, 0), 255);
     tb_SetForeColor(b, 250 * 255, 2 * 255, 3 * 255);  // next to pure red
     tb_Line(b, 3, 1, 6, 1, 1);
-    EXPECT_EQ(tb_GetPixel(b, 4, 1), tb_MakeColor(255, 0, 0));
+    EXPECT_EQ(target_colour(b, 4, 1), tb_MakeColor(255, 0, 0));
     tb_SetForeColor(b, 0, 0, kFull);
     tb_FloodFill(b, 1, 1, kFull, kFull, kFull);
-    EXPECT_EQ(tb_GetPixel(b, 0, 0), tb_MakeColor(0, 0, 255));
-    EXPECT_EQ(tb_GetPixel(b, 3, 0), 0u);
+    EXPECT_EQ(target_colour(b, 0, 0), tb_MakeColor(0, 0, 255));
+    EXPECT_EQ(target_colour(b, 3, 0), 0u);
 }
 
 TEST(Pattern, TilesAreAnchoredAtTheTopLeftCorner) {
@@ -514,20 +514,23 @@ TEST(Pattern, TilesAreAnchoredAtTheTopLeftCorner) {
     EXPECT_TRUE(shown_boxes().empty());
 }
 
-TEST(Pixels, PutAndGetWorkOnAnyBitmapInsideItsImage) {
+TEST(Pixels, PutAndGetUseToolboxUnitsInsideTheBitmapRect) {
     fresh_toolbox();
     BitmapRef b = make_bitmap(3, 3, 24, TB_BITMAP_NODC);
-    tb_SetForeColor(b, kFull, 128 * 255, 0);
-    tb_PutPixel(b, 1, 2);
-    tb_PutPixel(b, 3, 0);
-    tb_PutPixel(b, -1, 0);
-    tb_PutPixel(b, 0, INT32_MAX);
+    tb_PutPixel(b, 1, 2, 70000, 128 * 255 + 254, -5);  // clamped, then divided by 255
+    tb_PutPixel(b, 3, 0, kFull, kFull, kFull);  // the right edge counts, the image ignores it
+    tb_PutPixel(b, -1, 0, kFull, kFull, kFull);
+    tb_PutPixel(b, 0, INT32_MAX, kFull, kFull, kFull);
     EXPECT_EQ(pixel_rgb(b, 1, 2), 0xFF8000u);
     EXPECT_EQ(count_ink(b, 0xFF8000), 1);
-    EXPECT_EQ(tb_GetPixel(b, 1, 2), tb_MakeColor(255, 128, 0));
-    EXPECT_EQ(tb_GetPixel(b, 3, 2), 0u);
-    EXPECT_EQ(tb_GetPixel(b, 1, -1), 0u);
-    EXPECT_EQ(tb_GetPixel(42, 0, 0), 0u);
-    tb_PutPixel(42, 0, 0);
+    EXPECT_EQ(count_ink(b, 0xFFFFFF), 0);
+    int32_t r = -1, g = -1, bl = -1;
+    tb_GetPixel(b, 1, 2, &r, &g, &bl);
+    EXPECT_EQ((std::vector<int32_t>{r, g, bl}), (std::vector<int32_t>{kFull, 128 * 255, 0}));
+    tb_GetPixel(b, 1, -1, &r, &g, &bl);
+    EXPECT_EQ((std::vector<int32_t>{r, g, bl}), (std::vector<int32_t>{0, 0, 0}));
     EXPECT_TRUE(shown_boxes().empty());
+    // A free slot: its rectangle cannot be read, which is reported, and nothing is drawn.
+    tb_PutPixel(42, 0, 0, kFull, 0, 0);
+    EXPECT_EQ(box_texts(), std::vector<std::string>{"Invalid bitmap! (tb_GetBitmapRect)"});
 }

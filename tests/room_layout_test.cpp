@@ -545,7 +545,7 @@ void outline_region(BitmapRef sheet, const SceneObject& o, int32_t dy) {
                           !tb_PtInRegion(p.x + 1, p.y, o.hotRegion) ||
                           !tb_PtInRegion(p.x, p.y - 1, o.hotRegion) ||
                           !tb_PtInRegion(p.x, p.y + 1, o.hotRegion);
-        if (edge) tb_PutPixel(sheet, p.x, p.y + dy);
+        if (edge) tb_PutPixel(sheet, p.x, p.y + dy, 0xE0 * 255, 0, 0);
     }
 }
 

@@ -44,7 +44,7 @@ class RulerShapesTest : public ::testing::Test {
     }
     void TearDown() override { g_zoomed = 0; }
 
-    TbColor on_window(int32_t x, int32_t y) const { return tb_GetPixel(window, x, y); }
+    TbColor on_window(int32_t x, int32_t y) const { return target_colour(window, x, y); }
 
     int32_t window_pixels(TbColor c) const {
         int32_t n = 0;

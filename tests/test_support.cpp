@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include "toolbox/internal.h"
 #include "toolbox/platform_headless.h"
 
 namespace {
@@ -49,4 +50,15 @@ void set_pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y, uint32_t rgb) {
 BitmapRef make_bitmap(int32_t width, int32_t height, int32_t depth, int32_t source) {
     Rect r{0, 0, width, height};
     return tb_CreateBitmap(&r, source, depth);
+}
+
+TbColor target_colour(TargetRef target, int32_t x, int32_t y) {
+    tb::Target t = tb::resolve_target(target);
+    if (t.image == nullptr || t.image->header == nullptr || x < 0 || y < 0 ||
+        x >= t.image->header->width || y >= t.image->header->height) {
+        return 0;
+    }
+    const uint8_t* p = tb_PixelAddress(t.image, x, y);
+    if (t.image->header->bitCount == 8) return tb::stored_to_color(*t.image, *p);
+    return tb_MakeColor(p[2], p[1], p[0]);
 }

@@ -24,4 +24,6 @@ std::vector<std::string> box_texts();
 // 24-bit pixel of a bitmap as 0xRRGGBB (top-left origin).
 uint32_t pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y);
 void set_pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y, uint32_t rgb);
+// The colour of any target's pixel (windows and 8-bit bitmaps too), black outside.
+TbColor target_colour(TargetRef target, int32_t x, int32_t y);
 BitmapRef make_bitmap(int32_t width, int32_t height, int32_t depth = 24, int32_t source = -1);

@@ -457,21 +457,6 @@ void flood(Painter& p, const Match& match, int32_t x, int32_t y) {
 
 // --- Pixels --------------------------------------------------------------------------------------
 
-uint32_t read_stored(const DibImage& img, int32_t x, int32_t y) {
-    const DibHeader& h = *img.header;
-    const uint8_t* row = img.pixels + static_cast<size_t>(h.height - 1 - y) *
-                                          static_cast<size_t>(tb_StorageWidth(h.bitCount, h.width));
-    switch (h.bitCount) {
-        case 24:
-            return row[3 * x] | (uint32_t{row[3 * x + 1]} << 8) | (uint32_t{row[3 * x + 2]} << 16);
-        case 8:
-            return row[x];
-        case 1:
-            return (row[x / 8] >> (7 - x % 8)) & 1u;
-        default:
-            return 0;
-    }
-}
 
 }  // namespace
 
@@ -682,22 +667,27 @@ void tb_FillPattern(BitmapRef dst, int16_t patternId, const Rect* rect) {
 }
 
 // Single pixels go straight to the image, like the tools' other direct pixel work: no clip.
-void tb_PutPixel(TargetRef target, int32_t x, int32_t y) {
-    Target t = resolve_target(target);
-    Painter p;
-    if (t.image == nullptr || t.image->header == nullptr) return;
-    const Rect whole{0, 0, t.image->header->width, t.image->header->height};
-    if (!start_painting(t, whole, t.fore, &p)) return;
-    p.span(y, x, int64_t{x} + 1);
-    finish_painting(t, p);
+static bool inside_bitmap_rect(BitmapRef bitmap, int32_t x, int32_t y) {
+    Rect bounds;
+    bounds.left = 1;
+    bounds.right = 0;  // stays empty when the query refuses the handle
+    tb_GetBitmapRect(bitmap, &bounds);
+    return x >= bounds.left && x <= bounds.right && y >= bounds.top && y <= bounds.bottom;
 }
 
-TbColor tb_GetPixel(TargetRef target, int32_t x, int32_t y) {
-    Target t = resolve_target(target);
-    if (t.image == nullptr || t.image->header == nullptr) return 0;
-    const DibHeader& h = *t.image->header;
-    if (x < 0 || y < 0 || x >= h.width || y >= h.height) return 0;
-    return stored_to_color(*t.image, read_stored(*t.image, x, y));
+void tb_PutPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue) {
+    if (!inside_bitmap_rect(bitmap, x, y)) return;
+    auto eightBit = [](int32_t c) { return static_cast<uint8_t>(std::clamp(c, 0, 65025) / 255); };
+    tb_SetPixelRGB(tb_GetBitmapImage(bitmap), x, y, eightBit(red), eightBit(green), eightBit(blue));
+}
+
+void tb_GetPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t* red, int32_t* green,
+                 int32_t* blue) {
+    uint8_t r = 0, g = 0, b = 0;
+    if (inside_bitmap_rect(bitmap, x, y)) tb_GetPixelRGB(tb_GetBitmapImage(bitmap), x, y, &r, &g, &b);
+    *red = r * 255;
+    *green = g * 255;
+    *blue = b * 255;
 }
 
 void tb_PaintRegion(TargetRef target, RegionRef region) {

@@ -214,8 +214,13 @@ void tb_Line(TargetRef target, int32_t x1, int32_t y1, int32_t x2, int32_t y2, i
 void tb_FloodFill(TargetRef target, int32_t x, int32_t y, uint32_t red, uint32_t green,
                   uint32_t blue);
 void tb_FillPattern(BitmapRef dst, int16_t patternId, const Rect* rect);
-void tb_PutPixel(TargetRef target, int32_t x, int32_t y);
-TbColor tb_GetPixel(TargetRef target, int32_t x, int32_t y);
+// One pixel of a bitmap in toolbox colour units (0..65025 per channel). Points count as inside
+// the bitmap's rectangle including its right and bottom edge values; the pixel work itself
+// ignores points outside the image. Put clamps each component to 65025 and divides by 255;
+// get returns each 8-bit component times 255, and black outside.
+void tb_PutPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue);
+void tb_GetPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t* red, int32_t* green,
+                 int32_t* blue);
 
 void tb_PaintRegion(TargetRef target, RegionRef region);
 // points: (x, y) pairs ending with a pair holding TB_POLY_END; at most 100 points are read.

@@ -38,19 +38,6 @@ int32_t tool_default_hit_test(SceneObject* object, int32_t x, int32_t y) {
     return tb_PtInRect(x, y, &object->hotRect);
 }
 
-// FIXME: the toolbox's pixel put still takes the fore colour; this is its coloured form
-// (components clamped to 65025, then divided by 255), to be replaced by it once it lands.
-static void put_pixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t red, int32_t green,
-                      int32_t blue) {
-    DibImage* image = tb_GetBitmapImage(bitmap);
-    if (image == nullptr) return;
-    Rect bounds;
-    tb_GetBitmapRect(bitmap, &bounds);
-    if (x < bounds.left || x > bounds.right || y < bounds.top || y > bounds.bottom) return;
-    auto eight_bit = [](int32_t c) { return static_cast<uint8_t>(std::clamp(c, 0, 65025) / 255); };
-    tb_SetPixelRGB(image, x, y, eight_bit(red), eight_bit(green), eight_bit(blue));
-}
-
 static void use_tool_colour(const SceneObject& o) {
     auto r = static_cast<uint32_t>(o.red);
     auto g = static_cast<uint32_t>(o.green);
@@ -67,7 +54,7 @@ void tool_default_press(SceneObject* object, int32_t x, int32_t y) {
     use_tool_colour(o);
     // A 1-pixel line leaves its end point out, so the press point is put by itself.
     if (o.size == 1) {
-        put_pixel(o.pictureBitmap, x, y, o.red, o.green, o.blue);
+        tb_PutPixel(o.pictureBitmap, x, y, o.red, o.green, o.blue);
     } else {
         tb_Line(o.pictureBitmap, x, y, x, y, o.size);
     }

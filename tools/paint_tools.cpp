@@ -82,7 +82,7 @@ void spray(const SceneObject* object, int32_t x, int32_t y) {
     for (int32_t i = 0; i < 2 * r; ++i) {
         const int32_t px = x + spray_offset(r, [](double a) { return std::cos(a); });
         const int32_t py = y + spray_offset(r, [](double a) { return std::sin(a); });
-        tb_PutPixel(object->pictureBitmap, px, py);
+        tb_PutPixel(object->pictureBitmap, px, py, object->red, object->green, object->blue);
     }
 }
 
@@ -172,10 +172,11 @@ void spray_release(SceneObject* object, int32_t, int32_t) {
 
 void paint_pot_press(SceneObject* object, int32_t x, int32_t y) {
     play_cue(object);
-    const TbColor under = tb_GetPixel(object->pictureBitmap, x, y);
+    int32_t red = 0, green = 0, blue = 0;
+    tb_GetPixel(object->pictureBitmap, x, y, &red, &green, &blue);
     use_tool_colour(object, object->pictureBitmap);
-    tb_FloodFill(object->pictureBitmap, x, y, tb_ColorRed(under) * 255u,
-                 tb_ColorGreen(under) * 255u, tb_ColorBlue(under) * 255u);
+    tb_FloodFill(object->pictureBitmap, x, y, static_cast<uint32_t>(red),
+                 static_cast<uint32_t>(green), static_cast<uint32_t>(blue));
     object->active = 1;
     show_tool_cursor(object);
 }
@@ -189,9 +190,9 @@ void paint_pot_release(SceneObject* object, int32_t, int32_t) { object->active =
 
 void dropper_pick(SceneObject* object, int32_t x, int32_t y) {
     play_cue(object);
-    const TbColor picked = tb_GetPixel(object->pictureBitmap, x, y);  // black outside
-    scene_show_colour(tb_ColorRed(picked) * 255, tb_ColorGreen(picked) * 255,
-                      tb_ColorBlue(picked) * 255, true);
+    int32_t red = 0, green = 0, blue = 0;
+    tb_GetPixel(object->pictureBitmap, x, y, &red, &green, &blue);  // black outside
+    scene_show_colour(red, green, blue, true);
 }
 
 void dropper_release(SceneObject*, int32_t, int32_t) {}
