@@ -192,6 +192,17 @@ Display* query_display() {
 }
 
 // ---- X11 helpers --------------------------------------------------------------------------
+
+// A stray X error (a request about a window that another client just destroyed, say) must
+// never end the program: Xlib's own handler exits. Ours notes it and carries on.
+int ignore_x_error(Display* display, XErrorEvent* error) {
+    char text[256] = {};
+    XGetErrorText(display, error->error_code, text, sizeof text);
+    std::fprintf(stderr, "tintamar: X error ignored: %s (request %d)\n", text, error->request_code);
+    return 0;
+}
+
+void keep_x_errors_harmless() { XSetErrorHandler(ignore_x_error); }
 bool has_class(Display* d, Window w, const char* name) {
     XClassHint hint{};
     if (XGetClassHint(d, w, &hint) == 0) return false;
@@ -262,6 +273,7 @@ bool start() {
     // start-up alone would cost a third of a second.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    keep_x_errors_harmless();
     g_lastDesktop = desktop_rect();
     return true;
 }
@@ -274,6 +286,7 @@ void stop() {
     if (g_window != nullptr) SDL_DestroyWindow(g_window);
     g_window = nullptr;
     SDL_Quit();
+    keep_x_errors_harmless();  // SDL puts back the handler it found
 }
 
 int screen_depth() {
@@ -284,13 +297,22 @@ int screen_depth() {
     return depth;
 }
 
+// The desktop is the root window, as the X server sees it now (a round trip, so a screen that
+// changed size is seen at once).
 Rect desktop_rect() {
-    SDL_Rect r{0, 0, 640, 480};
-    SDL_GetDisplayBounds(0, &r);
-    return Rect{r.x, r.y, r.x + r.w, r.y + r.h};
+    Display* d = query_display();
+    Window root = 0;
+    int x = 0, y = 0;
+    unsigned int width = 0, height = 0, border = 0, depth = 0;
+    if (d == nullptr || XGetGeometry(d, DefaultRootWindow(d), &root, &x, &y, &width, &height,
+                                     &border, &depth) == 0) {
+        return Rect{0, 0, 640, 480};
+    }
+    return Rect{0, 0, static_cast<int32_t>(width), static_cast<int32_t>(height)};
 }
 
 bool claim_single_instance() {
+    keep_x_errors_harmless();  // before the first connection to the X server
     g_lockFd = open(lock_path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (g_lockFd < 0) return true;  // cannot tell: let this copy run
     // The kernel drops the lock when the process ends, however it ends.
@@ -511,6 +533,7 @@ void post_event(const TbEvent& event) {
 int message_box(Box kind, const char* title, const char* text) {
     // GTK needs a true-colour screen; on anything else SDL's own boxes still work.
     if (screen_depth() >= 15 && gtk_boxes_available()) {
+        keep_x_errors_harmless();  // GTK installs its own handler when it starts
         GtkBoxKind gtkKind = kind == Box::Error   ? GtkBoxKind::Warning
                              : kind == Box::YesNo ? GtkBoxKind::Question
                                                   : GtkBoxKind::Information;
