@@ -1,5 +1,6 @@
 // Paintbrush, Eraser, Spray can, Paint pot and Colour dropper.
 #include "tools/paint_tools.h"
+#include "tools/tool_ops.h"
 
 #include <cmath>
 
@@ -200,28 +201,9 @@ void dropper_release(SceneObject*, int32_t, int32_t) {}
 // ---------------------------------------------------------------------------------------------
 
 void install_paint_tools(SceneObject* table) {
-    SceneObject& brush = table[1];
-    brush.press = paintbrush_press;
-    brush.drag = paintbrush_drag;
-    brush.release = paintbrush_release;
-
-    SceneObject& eraser = table[2];
-    eraser.press = eraser_press;
-    eraser.drag = eraser_drag;
-    eraser.release = eraser_release;
-
-    SceneObject& sprayCan = table[3];
-    sprayCan.press = spray_press;
-    sprayCan.drag = spray_drag;
-    sprayCan.release = spray_release;
-
-    SceneObject& pot = table[6];
-    pot.press = paint_pot_press;
-    pot.drag = paint_pot_drag;
-    pot.release = paint_pot_release;
-
-    SceneObject& dropper = table[7];
-    dropper.press = dropper_pick;
-    dropper.drag = dropper_pick;
-    dropper.release = dropper_release;
+    set_stroke_operations(table[1], paintbrush_press, paintbrush_drag, paintbrush_release);
+    set_stroke_operations(table[2], eraser_press, eraser_drag, eraser_release);
+    set_stroke_operations(table[3], spray_press, spray_drag, spray_release);
+    set_stroke_operations(table[6], paint_pot_press, paint_pot_drag, paint_pot_release);
+    set_stroke_operations(table[7], dropper_pick, dropper_pick, dropper_release);
 }

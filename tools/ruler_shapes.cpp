@@ -1,5 +1,6 @@
 // Ruler and Shape template: rubber band on the window, commit into the picture at release.
 #include "tools/ruler_shapes.h"
+#include "tools/tool_ops.h"
 
 #include <algorithm>
 
@@ -178,15 +179,8 @@ void shape_chooser_click(SceneObject* object, int32_t x, int32_t y, const Rect* 
 }
 
 void install_ruler_shapes(SceneObject* table) {
-    SceneObject& ruler = table[4];
-    ruler.press = ruler_press;
-    ruler.drag = ruler_drag;
-    ruler.release = ruler_release;
-
-    SceneObject& shapes = table[5];
-    shapes.press = shape_press;
-    shapes.drag = shape_drag;
-    shapes.release = shape_release;
-    shapes.drawOptions = shape_chooser_draw;
-    shapes.clickOptions = shape_chooser_click;
+    set_stroke_operations(table[4], ruler_press, ruler_drag, ruler_release);
+    set_stroke_operations(table[5], shape_press, shape_drag, shape_release);
+    table[5].drawOptions = shape_chooser_draw;
+    table[5].clickOptions = shape_chooser_click;
 }

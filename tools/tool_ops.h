@@ -25,6 +25,14 @@ void tool_default_set_colour(SceneObject* object, int32_t red, int32_t green, in
 // Frees the hit region.
 void tool_default_dispose(SceneObject* object);
 
+// How a tool family gives an entry its own stroke: the three stroke slots replaced at once.
+inline void set_stroke_operations(SceneObject& object, ScenePointOp press, ScenePointOp drag,
+                                  ScenePointOp release) {
+    object.press = press;
+    object.drag = drag;
+    object.release = release;
+}
+
 // Size choosers: a white 94 x 82 panel with one black bar per size, the bar of the current size
 // green. A click (window coordinates; the panel rectangle gives the origin) on a bar sets `size`
 // at once. The first two of the six bars are 2 pixels wider on each side for the click only.
