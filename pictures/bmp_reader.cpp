@@ -10,6 +10,9 @@ namespace {
 constexpr size_t kHeadersSize = 14 + 40;
 constexpr size_t kColorTableSize = 256 * 4;
 constexpr size_t kRowChunkBytes = 64 * 1024;  // how much of an 8-bit file is read at once
+// Longer information headers (52 to 124 bytes: the versions most editors write today) put the
+// colour table and the pixels further on; anything longer is not a bitmap header.
+constexpr uint32_t kLongestInfoHeader = 124;
 
 uint16_t get16(const uint8_t* at) { return static_cast<uint16_t>(at[0] | (at[1] << 8)); }
 
@@ -21,6 +24,7 @@ uint32_t get32(const uint8_t* at) {
 struct BmpHeaders {
     uint32_t fileSize;
     uint32_t pixelOffset;
+    uint32_t infoSize;
     int32_t width;
     int32_t height;
     uint16_t bitCount;
@@ -31,6 +35,7 @@ BmpHeaders parse_headers(const uint8_t* bytes) {
     return BmpHeaders{
         .fileSize = get32(bytes + 2),
         .pixelOffset = get32(bytes + 10),
+        .infoSize = get32(bytes + 14),
         .width = static_cast<int32_t>(get32(bytes + 18)),
         .height = static_cast<int32_t>(get32(bytes + 22)),
         .bitCount = get16(bytes + 28),
@@ -44,6 +49,7 @@ bool acceptable(const BmpHeaders& h) {
     if (h.compression != 0) return false;
     if (h.width <= 0 || h.height <= 0) return false;  // a negative height means top-down rows
     if (h.width > kMaxPictureSide || h.height > kMaxPictureSide) return false;
+    if (h.infoSize > kLongestInfoHeader) return false;
     return int64_t{h.width} * h.height <= kMaxPicturePixels;
 }
 
@@ -81,6 +87,17 @@ void read_indexed_rows(const uint8_t* table, size_t bytes, const DibImage& pictu
     }
 }
 
+// Reads and drops bytes: the stream only ever moves forward. False when the file ends first.
+bool pass_over(size_t bytes) {
+    uint8_t scrap[256];
+    while (bytes > 0) {
+        size_t want = std::min(bytes, sizeof scrap);
+        if (tb_ReadFile(scrap, want) != want) return false;
+        bytes -= want;
+    }
+    return true;
+}
+
 }  // namespace
 
 BitmapRef read_bmp_picture(Rect* rect) {
@@ -89,8 +106,22 @@ BitmapRef read_bmp_picture(Rect* rect) {
     const BmpHeaders h = parse_headers(headerBytes);
     if (!acceptable(h)) return -1;
 
+    // A longer information header is passed over, and so is anything between the colour table
+    // and the pixels when the file says they start further on; a plain file has neither.
+    size_t consumed = kHeadersSize;
+    if (h.infoSize > 40) {
+        if (!pass_over(h.infoSize - 40)) return -1;
+        consumed += h.infoSize - 40;
+    }
     uint8_t table[kColorTableSize];
-    if (h.bitCount == 8 && tb_ReadFile(table, sizeof table) != sizeof table) return -1;
+    if (h.bitCount == 8) {
+        if (tb_ReadFile(table, sizeof table) != sizeof table) return -1;
+        consumed += sizeof table;
+    }
+    if (h.pixelOffset > consumed && h.pixelOffset - consumed <= kColorTableSize &&
+        !pass_over(h.pixelOffset - consumed)) {
+        return -1;
+    }
 
     Rect size{0, 0, h.width, h.height};
     BitmapRef picture = tb_CreateBitmap(&size, -1, 24);
