@@ -113,10 +113,16 @@ BitmapRef read_bmp_picture(Rect* rect) {
         if (!pass_over(h.infoSize - 40)) return -1;
         consumed += h.infoSize - 40;
     }
-    uint8_t table[kColorTableSize];
+    // The colour table has 256 entries, unless the pixels start sooner: many editors store only
+    // the colours they use, and reading 256 entries there would take pixels for colours.
+    uint8_t table[kColorTableSize] = {};
     if (h.bitCount == 8) {
-        if (tb_ReadFile(table, sizeof table) != sizeof table) return -1;
-        consumed += sizeof table;
+        size_t tableBytes = sizeof table;
+        if (h.pixelOffset >= consumed + 4 && h.pixelOffset < consumed + sizeof table) {
+            tableBytes = (h.pixelOffset - consumed) / 4 * 4;
+        }
+        if (tb_ReadFile(table, tableBytes) != tableBytes) return -1;
+        consumed += tableBytes;
     }
     if (h.pixelOffset > consumed && h.pixelOffset - consumed <= kColorTableSize &&
         !pass_over(h.pixelOffset - consumed)) {

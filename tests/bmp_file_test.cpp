@@ -280,6 +280,28 @@ TEST_F(PictureFiles, EightBitFileWithFullTableGivesTheSameColours) {
     }
 }
 
+// Editors often store only the colours an 8-bit picture uses: the pixels then start right
+// after the short table, where the file's pixel offset says.
+TEST_F(PictureFiles, EightBitFileWithShortTableReadsItsPixelsWhereTheyStart) {
+    const int32_t w = 3, h = 2;
+    Bytes file = bmp_headers(w, h, 8, 4 * h);
+    file.resize(54 + 2 * 4);  // two colours: red and blue
+    put32(file, 10, 54 + 2 * 4);
+    put32(file, 2, 54 + 2 * 4 + 4 * h);
+    put32(file, 46, 2);
+    put32(file, 54, 0x00FF0000u);
+    put32(file, 58, 0x000000FFu);
+    for (int index : {0, 1, 0, 0, 1, 1, 0, 0}) file.push_back(static_cast<uint8_t>(index));  // bottom row first
+    BitmapRef b = load_bytes(file);
+    ASSERT_GE(b, 0);
+    EXPECT_EQ(pixel_rgb(b, 0, 1), 0xFF0000u);
+    EXPECT_EQ(pixel_rgb(b, 1, 1), 0x0000FFu);
+    EXPECT_EQ(pixel_rgb(b, 2, 1), 0xFF0000u);
+    EXPECT_EQ(pixel_rgb(b, 0, 0), 0x0000FFu);
+    EXPECT_EQ(pixel_rgb(b, 1, 0), 0x0000FFu);
+    EXPECT_EQ(pixel_rgb(b, 2, 0), 0xFF0000u);
+}
+
 // An 8-bit file is read in pieces of whole rows; one that ends inside the second piece keeps
 // every delivered pixel and leaves the rest black.
 TEST_F(PictureFiles, LongEightBitFileCutShortKeepsWhatArrived) {
