@@ -118,6 +118,19 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
     const bool sameFormat = sbits == dbits;
     const bool plain24 = sameFormat && sbits == 24 && rop == TB_SRCCOPY;
     const bool contiguous = sw == dw && columns.front() >= 0 && columns.back() >= 0;
+    // Onto 24-bit pixels from 24- or 8-bit ones with any raster operation (the cut-out copies
+    // of every tool and pot): whole rows, each byte combined directly, 8-bit sources through
+    // a table of their 256 colours made once.
+    const bool bytewise24 = dbits == 24 && (sbits == 24 || sbits == 8) && !plain24;
+    uint8_t indexColours[256][3];
+    if (bytewise24 && sbits == 8) {
+        for (uint32_t i = 0; i < 256; ++i) {
+            TbColor c = stored_to_color(*from, i);
+            indexColours[i][0] = tb_ColorBlue(c);
+            indexColours[i][1] = tb_ColorGreen(c);
+            indexColours[i][2] = tb_ColorRed(c);
+        }
+    }
 
     for (int32_t y = y0; y < y1; ++y) {
         int32_t sy =
@@ -138,6 +151,21 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
                     d[0] = s[0];
                     d[1] = s[1];
                     d[2] = s[2];
+                }
+                d += 3;
+            }
+            continue;
+        }
+        if (bytewise24) {
+            const uint8_t* srow = tb_PixelAddress(from, 0, sy);
+            uint8_t* d = tb_PixelAddress(&dst, x0, y);
+            for (int32_t sx : columns) {
+                if (sx >= 0) {
+                    const uint8_t* sp =
+                        sbits == 24 ? srow + 3 * static_cast<size_t>(sx) : indexColours[srow[sx]];
+                    for (int k = 0; k < 3; ++k) {
+                        d[k] = static_cast<uint8_t>(apply_rop(rop, d[k], sp[k], 0xFF));
+                    }
                 }
                 d += 3;
             }

@@ -3,6 +3,7 @@
 // a 6 x 6 x 6 colour cube at 10-225 and a ramp of greys at 226-245. resources/tools/palette.py
 // builds the same table for the 8-bit art.
 #include <cmath>
+#include <cstring>
 
 #include "toolbox/internal.h"
 
@@ -81,11 +82,37 @@ void tb_RemapToPalette(const Palette* palette, DibImage* image) {
         return;
     }
     auto* table = reinterpret_cast<uint8_t*>(image->header) + sizeof(DibHeader);
-    uint8_t translate[256];
-    for (int i = 0; i < 256; ++i) {
-        const uint8_t* quad = table + 4 * i;  // blue, green, red, 0
-        translate[i] = tb_NearestPaletteIndex(palette, tb_MakeColor(quad[2], quad[1], quad[0]));
+    // The art shares a few colour tables (every mask has the same greys), and finding the
+    // nearest colours is most of a remap's work: the last few translations are kept.
+    struct Translation {
+        const Palette* palette = nullptr;
+        PaletteEntry entries[256];
+        uint8_t colours[1024];
+        uint8_t translate[256];
+    };
+    static Translation kept[8];
+    static int nextKept = 0;
+    const Translation* found = nullptr;
+    for (const Translation& t : kept) {
+        if (t.palette == palette && std::memcmp(t.colours, table, sizeof t.colours) == 0 &&
+            std::memcmp(t.entries, palette->entries, sizeof t.entries) == 0) {
+            found = &t;
+        }
     }
+    if (found == nullptr) {
+        Translation& t = kept[nextKept];
+        nextKept = (nextKept + 1) % 8;
+        t.palette = palette;
+        std::memcpy(t.entries, palette->entries, sizeof t.entries);
+        std::memcpy(t.colours, table, sizeof t.colours);
+        for (int i = 0; i < 256; ++i) {
+            const uint8_t* quad = table + 4 * i;  // blue, green, red, 0
+            t.translate[i] =
+                tb_NearestPaletteIndex(palette, tb_MakeColor(quad[2], quad[1], quad[0]));
+        }
+        found = &t;
+    }
+    const uint8_t* translate = found->translate;
     size_t bytes = static_cast<size_t>(tb_StorageWidth(8, image->header->width)) *
                    static_cast<size_t>(image->header->height);
     for (size_t i = 0; i < bytes; ++i) image->pixels[i] = translate[image->pixels[i]];
