@@ -38,12 +38,20 @@ int32_t tool_default_hit_test(SceneObject* object, int32_t x, int32_t y) {
     return tb_PtInRect(x, y, &object->hotRect);
 }
 
-static void use_tool_colour(const SceneObject& o) {
-    auto r = static_cast<uint32_t>(o.red);
-    auto g = static_cast<uint32_t>(o.green);
-    auto b = static_cast<uint32_t>(o.blue);
-    tb_SetForeColor(o.pictureBitmap, r, g, b);
-    tb_SetBackColor(o.pictureBitmap, r, g, b);
+void tool_use_colour(const SceneObject* object, TargetRef target) {
+    auto r = static_cast<uint32_t>(object->red);
+    auto g = static_cast<uint32_t>(object->green);
+    auto b = static_cast<uint32_t>(object->blue);
+    tb_SetForeColor(target, r, g, b);
+    tb_SetBackColor(target, r, g, b);
+}
+
+void tool_show_cursor(const SceneObject* object) {
+    tb_SetCursor(static_cast<int16_t>(object->cursorId));
+}
+
+void tool_play_cue(const SceneObject* object) {
+    if (object->soundId != 0) tb_PlaySoundNoStop(static_cast<int16_t>(object->soundId));
 }
 
 void tool_default_press(SceneObject* object, int32_t x, int32_t y) {
@@ -51,7 +59,7 @@ void tool_default_press(SceneObject* object, int32_t x, int32_t y) {
     if (o.soundId != 0) tb_PlaySoundLoop(static_cast<int16_t>(o.soundId));
     o.lastX = x;
     o.lastY = y;
-    use_tool_colour(o);
+    tool_use_colour(&o, o.pictureBitmap);
     // A 1-pixel line leaves its end point out, so the press point is put by itself.
     if (o.size == 1) {
         tb_PutPixel(o.pictureBitmap, x, y, o.red, o.green, o.blue);
@@ -65,7 +73,7 @@ void tool_default_press(SceneObject* object, int32_t x, int32_t y) {
 void tool_default_drag(SceneObject* object, int32_t x, int32_t y) {
     SceneObject& o = *object;
     if (o.active == 0) return;
-    use_tool_colour(o);
+    tool_use_colour(&o, o.pictureBitmap);
     o.curX = x;
     o.curY = y;
     tb_Line(o.pictureBitmap, o.lastX, o.lastY, x, y, o.size);

@@ -1,12 +1,12 @@
 // Paintbrush, Eraser, Spray can, Paint pot and Colour dropper.
 #include "tools/paint_tools.h"
-#include "tools/tool_ops.h"
 
 #include <cmath>
 
 #include "scene/scene_draw.h"
 #include "tools/filters.h"
 #include "tools/tool_families.h"
+#include "tools/tool_ops.h"
 
 namespace {
 
@@ -18,22 +18,6 @@ constexpr int16_t kSpraySound = 1023;
 constexpr double kDiscAngles[] = {80.0, 10.0, 62.5, 27.5, 45.0};
 
 double radians(double degrees) { return degrees * kPi / 180.0; }
-
-void show_tool_cursor(const SceneObject* object) {
-    tb_SetCursor(static_cast<int16_t>(object->cursorId));
-}
-
-void use_tool_colour(const SceneObject* object, TargetRef target) {
-    auto r = static_cast<uint32_t>(object->red);
-    auto g = static_cast<uint32_t>(object->green);
-    auto b = static_cast<uint32_t>(object->blue);
-    tb_SetForeColor(target, r, g, b);
-    tb_SetBackColor(target, r, g, b);
-}
-
-void play_cue(const SceneObject* object) {
-    if (object->soundId != 0) tb_PlaySoundNoStop(static_cast<int16_t>(object->soundId));
-}
 
 // One blob: the picture around (x, y) is copied into a work bitmap with a margin of 2, a small
 // ellipse of the tool colour is painted in its middle, everything that came from the picture is
@@ -53,7 +37,7 @@ void paintbrush_dab(const SceneObject* object, int32_t x, int32_t y) {
     BitmapRef work = tb_CreateBitmap(&workRect, -1, 24);
     if (work < 0) return;
     tb_CopyBitmap(object->pictureBitmap, work, &box, &workRect, 0);
-    use_tool_colour(object, work);
+    tool_use_colour(object, work);
     const Rect blob{8, 8, side - 8, side - 8};
     tb_PaintEllipse(work, &blob);
     if (hasInside) apply_named_filter(work, inside, NamedFilter::Blur5);
@@ -112,14 +96,14 @@ void paintbrush_press(SceneObject* object, int32_t x, int32_t y) {
     if (object->soundId != 0) tb_PlaySoundLoop(static_cast<int16_t>(object->soundId));
     object->active = 1;
     paintbrush_dab(object, x, y);
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void paintbrush_drag(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
     // Dabs are not joined: a quick stroke leaves separate blobs.
     paintbrush_dab(object, x, y);
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void paintbrush_release(SceneObject* object, int32_t, int32_t) {
@@ -133,14 +117,14 @@ void paintbrush_release(SceneObject* object, int32_t, int32_t) {
 void eraser_press(SceneObject* object, int32_t x, int32_t y) {
     erase_square(object, x, y);
     object->active = 1;
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void eraser_drag(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
-    play_cue(object);
+    tool_play_cue(object);
     erase_square(object, x, y);
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void eraser_release(SceneObject* object, int32_t, int32_t) { object->active = 0; }
@@ -150,17 +134,17 @@ void eraser_release(SceneObject* object, int32_t, int32_t) { object->active = 0;
 
 void spray_press(SceneObject* object, int32_t x, int32_t y) {
     tb_PlaySoundLoop(kSpraySound);
-    use_tool_colour(object, object->pictureBitmap);
+    tool_use_colour(object, object->pictureBitmap);
     spray(object, x, y);
     object->active = 1;
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void spray_drag(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
-    use_tool_colour(object, object->pictureBitmap);
+    tool_use_colour(object, object->pictureBitmap);
     spray(object, x, y);
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void spray_release(SceneObject* object, int32_t, int32_t) {
@@ -172,14 +156,14 @@ void spray_release(SceneObject* object, int32_t, int32_t) {
 // Paint pot
 
 void paint_pot_press(SceneObject* object, int32_t x, int32_t y) {
-    play_cue(object);
+    tool_play_cue(object);
     int32_t red = 0, green = 0, blue = 0;
     tb_GetPixel(object->pictureBitmap, x, y, &red, &green, &blue);
-    use_tool_colour(object, object->pictureBitmap);
+    tool_use_colour(object, object->pictureBitmap);
     tb_FloodFill(object->pictureBitmap, x, y, static_cast<uint32_t>(red),
                  static_cast<uint32_t>(green), static_cast<uint32_t>(blue));
     object->active = 1;
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void paint_pot_drag(SceneObject*, int32_t, int32_t) {}
@@ -190,7 +174,7 @@ void paint_pot_release(SceneObject* object, int32_t, int32_t) { object->active =
 // Colour dropper
 
 void dropper_pick(SceneObject* object, int32_t x, int32_t y) {
-    play_cue(object);
+    tool_play_cue(object);
     int32_t red = 0, green = 0, blue = 0;
     tb_GetPixel(object->pictureBitmap, x, y, &red, &green, &blue);  // black outside
     scene_show_colour(red, green, blue, true);

@@ -1,11 +1,11 @@
 // Ruler and Shape template: rubber band on the window, commit into the picture at release.
 #include "tools/ruler_shapes.h"
-#include "tools/tool_ops.h"
 
 #include <algorithm>
 
 #include "scene/scene_draw.h"
 #include "tools/tool_families.h"
+#include "tools/tool_ops.h"
 
 namespace {
 
@@ -18,22 +18,6 @@ constexpr Rect kShapeCells[4] = {
 constexpr int32_t kUpperClickWidening = 2;
 constexpr int32_t kPanelWidth = 94;
 constexpr int32_t kPanelHeight = 82;
-
-void show_tool_cursor(const SceneObject* object) {
-    tb_SetCursor(static_cast<int16_t>(object->cursorId));
-}
-
-void use_tool_colour(const SceneObject* object, TargetRef target) {
-    auto r = static_cast<uint32_t>(object->red);
-    auto g = static_cast<uint32_t>(object->green);
-    auto b = static_cast<uint32_t>(object->blue);
-    tb_SetForeColor(target, r, g, b);
-    tb_SetBackColor(target, r, g, b);
-}
-
-void play_cue(const SceneObject* object) {
-    if (object->soundId != 0) tb_PlaySoundNoStop(static_cast<int16_t>(object->soundId));
-}
 
 Rect spanned(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     return Rect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
@@ -91,23 +75,23 @@ void ruler_press(SceneObject* object, int32_t x, int32_t y) {
     object->lastX = x;
     object->lastY = y;
     object->active = 1;
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void ruler_drag(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
     wipe_band(object, x, y);
-    use_tool_colour(object, object->auxHandle);
+    tool_use_colour(object, object->auxHandle);
     // The window shows the picture at twice its size while zoomed, so the band is twice as wide.
     tb_Line(object->auxHandle, object->lastX, object->lastY, x, y,
             object->size * (g_zoomed != 0 ? 2 : 1));
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void ruler_release(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
-    play_cue(object);
-    use_tool_colour(object, object->pictureBitmap);
+    tool_play_cue(object);
+    tool_use_colour(object, object->pictureBitmap);
     object->curX = x;
     object->curY = y;
     const Point from = scene_window_to_picture(object->lastX, object->lastY);
@@ -120,25 +104,25 @@ void ruler_release(SceneObject* object, int32_t x, int32_t y) {
 // Shape template
 
 void shape_press(SceneObject* object, int32_t x, int32_t y) {
-    play_cue(object);
+    tool_play_cue(object);
     object->lastX = x;
     object->lastY = y;
     object->active = 1;
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void shape_drag(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
     wipe_band(object, x, y);
-    use_tool_colour(object, object->auxHandle);
+    tool_use_colour(object, object->auxHandle);
     draw_shape(object->auxHandle, object->mode, spanned(object->lastX, object->lastY, x, y));
-    show_tool_cursor(object);
+    tool_show_cursor(object);
 }
 
 void shape_release(SceneObject* object, int32_t x, int32_t y) {
     if (object->active == 0) return;
     tb_StopSound();
-    use_tool_colour(object, object->pictureBitmap);
+    tool_use_colour(object, object->pictureBitmap);
     object->curX = x;
     object->curY = y;
     draw_shape(object->pictureBitmap, object->mode, picture_rect(object, x, y));

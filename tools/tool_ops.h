@@ -25,6 +25,13 @@ void tool_default_set_colour(SceneObject* object, int32_t red, int32_t green, in
 // Frees the hit region.
 void tool_default_dispose(SceneObject* object);
 
+// Small things every tool family does: take the tool's colour as the target's fore and back
+// colour, show the tool's pointer image, and play the tool's sound as a cue (only when nothing
+// else plays).
+void tool_use_colour(const SceneObject* object, TargetRef target);
+void tool_show_cursor(const SceneObject* object);
+void tool_play_cue(const SceneObject* object);
+
 // How a tool family gives an entry its own stroke: the three stroke slots replaced at once.
 inline void set_stroke_operations(SceneObject& object, ScenePointOp press, ScenePointOp drag,
                                   ScenePointOp release) {
