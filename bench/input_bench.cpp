@@ -10,30 +10,19 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_scene.h"
 #include "scene/input_dispatch.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
 #include "scene/scene_object.h"
-#include "toolbox/platform_headless.h"
 #include "toolbox/toolbox.h"
 
 namespace {
 
-constexpr int32_t kWidth = 1920;
-constexpr int32_t kHeight = 1080;
+constexpr int32_t kWidth = kBenchWidth;
+constexpr int32_t kHeight = kBenchHeight;
 
-int32_t ignore_box(int32_t, const char*, const char*) { return 1; }
-
-void start_scene() {
-    headless::reset();
-    tb_SetMessageSink(ignore_box);
-    tb_Startup();
-    Rect screen{0, 0, kWidth, kHeight};
-    headless::set_screen(24, screen);
-    tb_OpenWindow(&screen, "Tintamar");
-    tb_SetPointerMode(2);
-    scene_startup(kWidth, kHeight);
-}
+void start_scene() { start_bench_scene(); }
 
 // A hand's path over the picture: round and round a circle, a few pixels per move.
 Point path_point(int32_t step) {

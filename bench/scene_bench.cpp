@@ -7,28 +7,18 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/bench_scene.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
-#include "toolbox/platform_headless.h"
 #include "toolbox/toolbox.h"
 
 namespace {
 
-constexpr int32_t kWidth = 1920;
-constexpr int32_t kHeight = 1080;
+constexpr int32_t kWidth = kBenchWidth;
+constexpr int32_t kHeight = kBenchHeight;
 constexpr int32_t kStroke = 60;
 
-int32_t ignore_box(int32_t, const char*, const char*) { return 1; }
-
-void start_scene() {
-    headless::reset();
-    tb_SetMessageSink(ignore_box);
-    tb_Startup();
-    Rect screen{0, 0, kWidth, kHeight};
-    headless::set_screen(24, screen);
-    tb_OpenWindow(&screen, "Tintamar");
-    scene_startup(kWidth, kHeight);
-}
+void start_scene() { start_bench_scene(); }
 
 // A plain copy of `rows` rows of `rowBytes` bytes each, row by row as a rectangle is copied.
 void copy_rows(benchmark::State& state, size_t rowBytes, size_t rows) {
