@@ -129,6 +129,7 @@ BitmapRef tb_CreateBitmap(Rect* rect, int32_t source, int32_t depth) {
     }
     s.free = 0;
     s.bitmapRect = *rect;
+    s.touched = Rect{};
     // The slot's stored clip rect, colours and font settings carry over to the new bitmap,
     // but its drawing context is new: no restriction is in force until a copy applies one.
     s.clip.applied = Rect{-1, -1, -1, -1};

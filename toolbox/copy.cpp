@@ -212,7 +212,10 @@ Rect apply_destination_clip(TargetRef dst, const Target& t) {
     return drawable_area(t);
 }
 
-void show_if_window(const Target& t, const Rect& r) {
+// What a copy wrote (r: its destination cut to where it may draw) is noted on the target, and
+// shown at once on a window.
+void finish_copy(const Target& t, const Rect& r) {
+    note_touched(t, r);
     if (t.windowSlot >= 0) present_window(t.windowSlot, r);
 }
 
@@ -271,7 +274,7 @@ void tb_CopyBitmap(TargetRef src, TargetRef dst, const Rect* srcRect, const Rect
         dr = Rect{x, y, x + w, y + h};
     }
     blit(*s, sr, *t.image, dr, limit, tb_RasterOp);
-    show_if_window(t, intersect(dr, limit));
+    finish_copy(t, intersect(dr, limit));
 }
 
 void tb_CopyBitmapKeyed(TargetRef src, TargetRef dst, const Rect* srcRect, const Rect* dstRect,
@@ -300,15 +303,17 @@ void tb_CopyBitmapKeyed(TargetRef src, TargetRef dst, const Rect* srcRect, const
             tb_CopyRows(s, sClip.left + (dClip.left - shifted.left),
                         sClip.top + (dClip.top - shifted.top), cw, ch, t.image, dClip.left,
                         dClip.top, key != 0 ? 255 : 0);
+            note_touched(t, dClip);
             return;
         }
         // The key and the stored clip rect play no part here, but a restriction that an
         // earlier copy left on the bitmap's context still does.
         blit(*s, sr, *t.image, dr, drawable_area(t), TB_SRCCOPY);
+        note_touched(t, intersect(dr, drawable_area(t)));
         return;
     }
     blit(*s, sr, *t.image, *dstRect, image_bounds(*t.image), TB_SRCCOPY);
-    show_if_window(t, intersect(*dstRect, image_bounds(*t.image)));
+    finish_copy(t, intersect(*dstRect, image_bounds(*t.image)));
 }
 
 void tb_CopyBitmapSprite(BitmapRef image, BitmapRef mask, TargetRef dst, const Rect* imageRect,
@@ -322,7 +327,7 @@ void tb_CopyBitmapSprite(BitmapRef image, BitmapRef mask, TargetRef dst, const R
     Rect limit = apply_destination_clip(dst, t);
     blit(*msk, *maskRect, *t.image, *dstRect, limit, TB_SRCPAINT);
     blit(*img, *imageRect, *t.image, *dstRect, limit, TB_SRCAND);
-    show_if_window(t, intersect(*dstRect, limit));
+    finish_copy(t, intersect(*dstRect, limit));
 }
 
 void tb_CopyBitmapToHwnd(NativeWindow window, BitmapRef src, const Rect* srcRect,
@@ -339,7 +344,7 @@ void tb_CopyBitmapToHwnd(NativeWindow window, BitmapRef src, const Rect* srcRect
     tb_OffsetRect(&dr, dialog.left, dialog.top);
     Rect limit = intersect(dialog, image_bounds(*t.image));
     blit(*s, *srcRect, *t.image, dr, limit, TB_SRCCOPY);
-    show_if_window(t, intersect(dr, limit));
+    finish_copy(t, intersect(dr, limit));
 }
 
 void tb_DrawPictureToBitmap(TargetRef dst, int32_t id, int32_t x, int32_t y, Rect* outRect) {

@@ -145,11 +145,11 @@ bool start_painting(const Target& t, const Rect& area, TbColor color, Painter* p
     return area.left < area.right && area.top < area.bottom;
 }
 
-// Drawing on a window shows at once what changed.
+// What a primitive changed is noted on its target; drawing on a window shows it at once.
 void finish_painting(const Target& t, const Painter& p) {
-    if (t.windowSlot >= 0 && p.touched.left < p.touched.right) {
-        present_window(t.windowSlot, p.touched);
-    }
+    if (p.touched.left >= p.touched.right) return;
+    note_touched(t, p.touched);
+    if (t.windowSlot >= 0) present_window(t.windowSlot, p.touched);
 }
 
 bool clip_complete(const Rect& r) {
@@ -457,7 +457,6 @@ void flood(Painter& p, const Match& match, int32_t x, int32_t y) {
 
 // --- Pixels --------------------------------------------------------------------------------------
 
-
 }  // namespace
 
 // The one exact test behind ellipses and round pens. In doubled coordinates relative to the
@@ -662,6 +661,7 @@ void tb_FillPattern(BitmapRef dst, int16_t patternId, const Rect* rect) {
                             0);
             }
         }
+        note_touched(resolve_target(dst), Rect{0, 0, w, h});
     }
     tb_DisposeBitmap(tile);
 }
@@ -679,12 +679,14 @@ void tb_PutPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t red, int32_t gr
     if (!inside_bitmap_rect(bitmap, x, y)) return;
     auto eightBit = [](int32_t c) { return static_cast<uint8_t>(std::clamp(c, 0, 65025) / 255); };
     tb_SetPixelRGB(tb_GetBitmapImage(bitmap), x, y, eightBit(red), eightBit(green), eightBit(blue));
+    note_touched(resolve_target(bitmap), Rect{x, y, x + 1, y + 1});
 }
 
 void tb_GetPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t* red, int32_t* green,
                  int32_t* blue) {
     uint8_t r = 0, g = 0, b = 0;
-    if (inside_bitmap_rect(bitmap, x, y)) tb_GetPixelRGB(tb_GetBitmapImage(bitmap), x, y, &r, &g, &b);
+    if (inside_bitmap_rect(bitmap, x, y))
+        tb_GetPixelRGB(tb_GetBitmapImage(bitmap), x, y, &r, &g, &b);
     *red = r * 255;
     *green = g * 255;
     *blue = b * 255;

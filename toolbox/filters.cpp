@@ -144,6 +144,7 @@ void tb_ApplyFilter(BitmapRef bitmap, const Rect* rect, const FilterKernel* kern
     }
     tb_CopyRows(workImage, 0, 0, aw, ah, tb_GetBitmapImage(bitmap), area.left, area.top, 0);
     tb_DisposeBitmap(work);
+    note_touched(resolve_target(bitmap), area);
 }
 
 void tb_EmbossTexture(BitmapRef picture, BitmapRef texture, const Rect* rect, int32_t strength,
@@ -179,4 +180,5 @@ void tb_EmbossTexture(BitmapRef picture, BitmapRef texture, const Rect* rect, in
             }
         }
     }
+    note_touched(resolve_target(picture), touched);
 }

@@ -1,9 +1,9 @@
 // State shared by the toolbox's own sources. Not for the application.
 #pragma once
 
-#include "toolbox/toolbox.h"
-
 #include <cstdint>
+
+#include "toolbox/toolbox.h"
 
 namespace tb {
 
@@ -27,6 +27,7 @@ struct BitmapSlot {
     int32_t hasContext = 0;  // drawing context: primitives may draw here
     Rect bitmapRect;
     ClipState clip;
+    Rect touched;  // bounds of what drawing changed since tb_ResetTouchedRect; empty = nothing
     TbColor fore = 0;
     TbColor back = 0;
     TextSettings text;
@@ -38,6 +39,7 @@ struct WindowSlot {
     DibImage pixels;  // the window's client area as 24-bit rows
     Rect screenRect;  // where the window lies on the screen
     ClipState clip;
+    Rect touched;  // as for bitmaps
     TbColor fore = 0;
     TbColor back = 0;
     TextSettings text;
@@ -80,6 +82,7 @@ struct Target {
     TbColor back = 0;
     int32_t windowSlot = -1;  // >= 0 when drawing must be shown on the screen
     int32_t hasContext = 0;
+    Rect* touched = nullptr;  // what drawing changed in it; null for the printer
 };
 
 bool is_bitmap_handle(TargetRef h);
@@ -91,6 +94,9 @@ bool valid_window(TargetRef h);
 Target resolve_target(TargetRef h);
 // Shows a window's changed rectangle on the screen.
 void present_window(int32_t windowSlot, const Rect& rect);
+// Adds the pixels of r (the target's coordinates, cut to its image) to what drawing changed in
+// it. Every operation that writes into a bitmap or window calls this with what it wrote.
+void note_touched(const Target& t, const Rect& r);
 
 // The rectangle primitives may touch: the target's image bounds cut by its applied clip.
 Rect drawable_area(const Target& t);

@@ -42,6 +42,7 @@ Target resolve_target(TargetRef h) {
             t.fore = s.fore;
             t.back = s.back;
             t.hasContext = s.hasContext;
+            t.touched = &s.touched;
         }
     } else if (valid_window(h)) {
         WindowSlot& w = g_windows[h - TB_WINDOW_BASE];
@@ -51,8 +52,23 @@ Target resolve_target(TargetRef h) {
         t.back = w.back;
         t.windowSlot = h - TB_WINDOW_BASE;
         t.hasContext = 1;
+        t.touched = &w.touched;
     }
     return t;
+}
+
+void note_touched(const Target& t, const Rect& r) {
+    if (t.touched == nullptr || t.image == nullptr || t.image->header == nullptr) return;
+    Rect in{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, t.image->header->width),
+            std::min(r.bottom, t.image->header->height)};
+    if (in.left >= in.right || in.top >= in.bottom) return;
+    Rect& so_far = *t.touched;
+    if (so_far.left >= so_far.right || so_far.top >= so_far.bottom) {
+        so_far = in;
+        return;
+    }
+    so_far = Rect{std::min(so_far.left, in.left), std::min(so_far.top, in.top),
+                  std::max(so_far.right, in.right), std::max(so_far.bottom, in.bottom)};
 }
 
 static bool clip_set(const Rect& r) {
@@ -120,6 +136,20 @@ void tb_Startup() {
     tb_RasterOp = TB_SRCCOPY;
     tb_directories_startup();
     tb_random_startup();
+}
+
+void tb_ResetTouchedRect(TargetRef target) {
+    Target t = resolve_target(target);
+    if (t.touched != nullptr) *t.touched = Rect{};
+}
+
+void tb_GetTouchedRect(TargetRef target, Rect* rect) {
+    Target t = resolve_target(target);
+    *rect = t.touched != nullptr ? *t.touched : Rect{};
+}
+
+void tb_AddTouchedRect(TargetRef target, const Rect* rect) {
+    note_touched(resolve_target(target), *rect);
 }
 
 void tb_Shutdown() {

@@ -330,7 +330,9 @@ void draw_line(TargetRef target, const Line& line, int32_t x, int32_t y, int32_t
     Placement at = place(line, x, y, angle, align);
     draw_glyphs(line, at, angle, canvas);
     draw_decorations(line, at, canvas);
-    if (canvas.any && t.windowSlot >= 0) present_window(t.windowSlot, canvas.touched);
+    if (!canvas.any) return;
+    note_touched(t, canvas.touched);
+    if (t.windowSlot >= 0) present_window(t.windowSlot, canvas.touched);
 }
 
 }  // namespace

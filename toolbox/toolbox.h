@@ -157,6 +157,15 @@ int32_t tb_GetBitmapDC(TargetRef target);
 void tb_SetClipRect(TargetRef target, const Rect* rect);
 void tb_ClearClipRect(TargetRef target);
 
+// What drawing changed. Every bitmap and window keeps the bounds of the pixels written into it
+// since its last reset (a new bitmap starts empty), in its own coordinates: by the primitives
+// and fills, the copies, tb_PutPixel, the filters and text. Reading gives an empty rectangle
+// (all 0) when nothing was written, and for the printer page or a bad handle. Pixel work done
+// straight on tb_GetBitmapImage is not seen: tb_AddTouchedRect reports it.
+void tb_ResetTouchedRect(TargetRef target);
+void tb_GetTouchedRect(TargetRef target, Rect* rect);
+void tb_AddTouchedRect(TargetRef target, const Rect* rect);
+
 // ---------------------------------------------------------------------------------------------
 // DIB and palette support (pixel layer under the bitmap table)
 

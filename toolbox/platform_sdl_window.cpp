@@ -1,0 +1,291 @@
+// The real window system's window and events: SDL2 for the one borderless main window, its
+// pixels and its input; the desktop's size is watched while waiting for events.
+#include <SDL.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <deque>
+
+#include "toolbox/platform.h"
+#include "toolbox/platform_sdl.h"
+
+using sdl_platform::keep_x_errors_harmless;
+using sdl_platform::kWindowClass;
+using sdl_platform::pause_when_silent;
+
+namespace {
+
+SDL_Window* g_window = nullptr;
+std::deque<TbEvent> g_posted;
+Rect g_lastDesktop;
+
+int virtual_key(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9) return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12) return 112 + (k - SDLK_F1);
+    switch (k) {
+        case SDLK_ESCAPE:
+            return TB_VK_ESCAPE;
+        case SDLK_RETURN:
+        case SDLK_KP_ENTER:
+            return TB_VK_RETURN;
+        case SDLK_BACKSPACE:
+            return TB_VK_BACK;
+        case SDLK_TAB:
+            return TB_VK_TAB;
+        case SDLK_SPACE:
+            return TB_VK_SPACE;
+        case SDLK_LEFT:
+            return TB_VK_LEFT;
+        case SDLK_UP:
+            return TB_VK_UP;
+        case SDLK_RIGHT:
+            return TB_VK_RIGHT;
+        case SDLK_DOWN:
+            return TB_VK_DOWN;
+        case SDLK_DELETE:
+            return TB_VK_DELETE;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+SDL_Window* sdl_platform::main_window() { return g_window; }
+
+namespace platform {
+
+bool start() {
+    // The window class lets a second copy find this one's window.
+    setenv("SDL_VIDEO_X11_WMCLASS", kWindowClass, 1);
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    // Our pixels go straight to the window: no GPU renderer behind the window surface, whose
+    // start-up alone would cost a third of a second.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    keep_x_errors_harmless();
+    g_lastDesktop = desktop_rect();
+    return true;
+}
+
+void stop() {
+    sdl_platform::free_cursors();
+    sdl_platform::close_audio();
+    if (g_window != nullptr) SDL_DestroyWindow(g_window);
+    g_window = nullptr;
+    SDL_Quit();
+    keep_x_errors_harmless();  // SDL puts back the handler it found
+}
+
+bool open_window(const Rect& screenRect, const char* title) {
+    g_window = SDL_CreateWindow(
+        title, screenRect.left, screenRect.top, screenRect.right - screenRect.left,
+        screenRect.bottom - screenRect.top, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    if (g_window == nullptr) return false;
+    SDL_RaiseWindow(g_window);
+    return true;
+}
+
+void close_window() {
+    if (g_window != nullptr) SDL_DestroyWindow(g_window);
+    g_window = nullptr;
+}
+
+void move_window(const Rect& r) {
+    if (g_window == nullptr) return;
+    int x = 0, y = 0, w = 0, h = 0;
+    SDL_GetWindowPosition(g_window, &x, &y);
+    SDL_GetWindowSize(g_window, &w, &h);
+    if (x == r.left && y == r.top && w == r.right - r.left && h == r.bottom - r.top) return;
+    SDL_SetWindowPosition(g_window, r.left, r.top);
+    SDL_SetWindowSize(g_window, r.right - r.left, r.bottom - r.top);
+}
+
+void raise_window() {
+    if (g_window == nullptr) return;
+    SDL_RaiseWindow(g_window);
+    SDL_SetWindowInputFocus(g_window);
+}
+
+void set_window_icon(const uint8_t* rgba, int width, int height) {
+    if (g_window == nullptr) return;
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(rgba), width, height,
+                                                        32, width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (s == nullptr) return;
+    SDL_SetWindowIcon(g_window, s);
+    SDL_FreeSurface(s);
+}
+
+void present(const DibImage& pixels, const Rect& rect) {
+    if (g_window == nullptr) return;
+    SDL_Surface* surface = SDL_GetWindowSurface(g_window);
+    if (surface == nullptr) return;
+    const DibHeader& h = *pixels.header;
+    Rect r{std::max(rect.left, 0), std::max(rect.top, 0),
+           std::min(rect.right, std::min(h.width, surface->w)),
+           std::min(rect.bottom, std::min(h.height, surface->h))};
+    if (r.left >= r.right || r.top >= r.bottom) return;
+    const int stride = ((3 * h.width + 3) & ~3);
+    SDL_LockSurface(surface);
+    const SDL_PixelFormat* f = surface->format;
+    for (int y = r.top; y < r.bottom; ++y) {
+        const uint8_t* src =
+            pixels.pixels + static_cast<size_t>(h.height - 1 - y) * stride + 3 * r.left;
+        auto* row =
+            static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
+        if (f->BytesPerPixel == 4) {
+            auto* dst = reinterpret_cast<uint32_t*>(row) + r.left;
+            if (f->format == SDL_PIXELFORMAT_RGB888 || f->format == SDL_PIXELFORMAT_ARGB8888) {
+                for (int x = r.left; x < r.right; ++x, src += 3) {
+                    *dst++ =
+                        0xFF000000u | (uint32_t{src[2]} << 16) | (uint32_t{src[1]} << 8) | src[0];
+                }
+            } else {
+                for (int x = r.left; x < r.right; ++x, src += 3)
+                    *dst++ = SDL_MapRGB(f, src[2], src[1], src[0]);
+            }
+        } else if (f->BytesPerPixel == 2) {
+            auto* dst = reinterpret_cast<uint16_t*>(row) + r.left;
+            for (int x = r.left; x < r.right; ++x, src += 3) {
+                *dst++ = static_cast<uint16_t>(SDL_MapRGB(f, src[2], src[1], src[0]));
+            }
+        } else {
+            for (int x = r.left; x < r.right; ++x, src += 3) {
+                uint32_t v = SDL_MapRGB(f, src[2], src[1], src[0]);
+                std::memcpy(row + static_cast<size_t>(x) * f->BytesPerPixel, &v, f->BytesPerPixel);
+            }
+        }
+    }
+    SDL_UnlockSurface(surface);
+    SDL_Rect sr{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    SDL_UpdateWindowSurfaceRects(g_window, &sr, 1);
+}
+
+// Turns one SDL event into ours; false when it means nothing to the program.
+static bool translate(const SDL_Event& s, TbEvent* e) {
+    *e = TbEvent{};
+    switch (s.type) {
+        case SDL_QUIT:
+            e->kind = TB_EVENT_CLOSE;
+            return true;
+        case SDL_WINDOWEVENT:
+            switch (s.window.event) {
+                case SDL_WINDOWEVENT_FOCUS_GAINED:
+                    e->kind = TB_EVENT_FOCUS_GAINED;
+                    return true;
+                case SDL_WINDOWEVENT_FOCUS_LOST:
+                    e->kind = TB_EVENT_FOCUS_LOST;
+                    return true;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    e->kind = TB_EVENT_EXPOSE;
+                    return true;
+                case SDL_WINDOWEVENT_CLOSE:
+                    e->kind = TB_EVENT_CLOSE;
+                    return true;
+                case SDL_WINDOWEVENT_MOVED:
+                case SDL_WINDOWEVENT_SIZE_CHANGED:
+                    e->kind = TB_EVENT_MOVED;
+                    return true;
+                default:
+                    return false;
+            }
+        case SDL_DISPLAYEVENT:
+            e->kind = TB_EVENT_DISPLAY_CHANGE;
+            return true;
+        case SDL_MOUSEMOTION:
+            e->kind = TB_EVENT_MOUSE_MOVE;
+            e->x = s.motion.x;
+            e->y = s.motion.y;
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+            e->x = s.button.x;
+            e->y = s.button.y;
+            // The X server already swaps the buttons for a left-handed desktop.
+            if (s.button.button == SDL_BUTTON_LEFT) {
+                // As on the classic desktop: the second press of a double-click arrives as a
+                // double-click instead of a press.
+                e->kind = (s.button.clicks % 2 == 0) ? TB_EVENT_DOUBLE_CLICK : TB_EVENT_BUTTON_DOWN;
+                return true;
+            }
+            if (s.button.button == SDL_BUTTON_RIGHT) {
+                e->kind = TB_EVENT_SECONDARY_DOWN;
+                return true;
+            }
+            return false;
+        case SDL_MOUSEBUTTONUP:
+            if (s.button.button != SDL_BUTTON_LEFT) return false;
+            e->kind = TB_EVENT_BUTTON_UP;
+            e->x = s.button.x;
+            e->y = s.button.y;
+            return true;
+        case SDL_KEYDOWN:
+            e->kind = TB_EVENT_KEY_DOWN;
+            e->key = virtual_key(s.key.keysym.sym);
+            return e->key != 0;
+        case SDL_TEXTINPUT:
+            e->kind = TB_EVENT_TEXT;
+            std::snprintf(e->text, sizeof e->text, "%s", s.text.text);
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The desktop may change size without SDL saying so; look while waiting.
+static bool desktop_changed(TbEvent* e) {
+    Rect now = desktop_rect();
+    if (now.left == g_lastDesktop.left && now.top == g_lastDesktop.top &&
+        now.right == g_lastDesktop.right && now.bottom == g_lastDesktop.bottom) {
+        return false;
+    }
+    g_lastDesktop = now;
+    *e = TbEvent{};
+    e->kind = TB_EVENT_DISPLAY_CHANGE;
+    return true;
+}
+
+bool next_event(TbEvent* event, bool wait, int timeoutMs) {
+    for (;;) {
+        if (!g_posted.empty()) {
+            *event = g_posted.front();
+            g_posted.pop_front();
+            return true;
+        }
+        SDL_Event s;
+        int got = 0;
+        if (!wait) {
+            got = SDL_PollEvent(&s);
+        } else {
+            // Wake now and then to notice a desktop that changed size.
+            int slice = timeoutMs < 0 ? 1000 : std::min(timeoutMs, 1000);
+            got = SDL_WaitEventTimeout(&s, slice);
+            if (got == 0) {
+                pause_when_silent();
+                if (desktop_changed(event)) return true;
+                if (timeoutMs < 0) continue;
+                timeoutMs -= slice;
+                if (timeoutMs > 0) continue;
+                return false;
+            }
+        }
+        if (got == 0) return false;
+        pause_when_silent();
+        if (translate(s, event)) {
+            if (event->kind == TB_EVENT_DISPLAY_CHANGE) g_lastDesktop = desktop_rect();
+            return true;
+        }
+    }
+}
+
+void post_event(const TbEvent& event) {
+    g_posted.push_back(event);
+    SDL_Event wake{};
+    wake.type = SDL_USEREVENT;
+    SDL_PushEvent(&wake);
+}
+
+}  // namespace platform
