@@ -14,7 +14,7 @@
 #include "scene/input_dispatch.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
-#include "scene/scene_object.h"
+#include "scene/scene_table.h"
 #include "toolbox/toolbox.h"
 
 namespace {

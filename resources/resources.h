@@ -7,6 +7,17 @@
 
 enum class ResourceKind : int32_t { Bitmap, Mask, Cursor, Icon, Sound, Dialog };
 
+// A size and a point as the manifests give them (resource_ids.h holds them by name).
+struct ResourceSize {
+    int32_t width;
+    int32_t height;
+};
+
+struct ResourcePoint {
+    int32_t x;
+    int32_t y;
+};
+
 struct ResourceBytes {
     const uint8_t* data = nullptr;  // null when the program has no such resource
     size_t size = 0;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "resources/resource_ids.h"
 #include "scene/scene_draw.h"
 #include "shell/preferences.h"
 
@@ -125,7 +126,10 @@ struct Animation {
     void (*play)(const Canvas&);
 };
 
-constexpr Animation kAnimations[4] = {{1016, wipe}, {1017, drips}, {1031, shrink}, {1018, slide}};
+constexpr Animation kAnimations[4] = {{kSoundClearWipe, wipe},
+                                      {kSoundClearDrips, drips},
+                                      {kSoundClearShrink, shrink},
+                                      {kSoundClearSlide, slide}};
 
 void play_animation(const Animation& a) {
     const Canvas c{scene_picture_width(), scene_picture_height()};

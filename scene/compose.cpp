@@ -1,24 +1,19 @@
 // The full composition of the room into the back buffer, in nine steps: wall and frame, left
 // panel, table band, saved tray, pots, shelf marker, the tools of the shelf with the options
 // panel and the selection marker, swatch, speaker and magnifier; then, when asked, the screen.
+#include "resources/resource_ids.h"
 #include "scene/art.h"
 #include "scene/frame.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
-#include "scene/scene_object.h"
 #include "scene/scene_parts.h"
+#include "scene/scene_table.h"
 
 namespace {
 
-constexpr int32_t kWallTile = 104;
-constexpr int32_t kLeftPanelArt = 100;
-constexpr int32_t kLeftPanelMask = 102;
-constexpr int32_t kTableArt = 101;
-constexpr int32_t kTableMask = 103;
-constexpr int32_t kSelectionMarker = 172;
-constexpr int32_t kSelectionMarkerMask = 174;
 // The part of the table band left of the pots, redrawn when the pots keep their look.
 constexpr int32_t kTableWithoutPots = 475;
+constexpr int32_t kBandHeight = kBitmapTableBandSize.height;
 
 BitmapRef g_savedTray = -1;
 
@@ -26,7 +21,7 @@ void draw_wall_and_frame() {
     const int32_t w = g_layout.width;
     const int32_t h = g_layout.height;
     Rect tile;
-    BitmapRef wall = tb_CreateBitmap(&tile, kWallTile, 24);
+    BitmapRef wall = tb_CreateBitmap(&tile, kBitmapWallpaper, 24);
     if (wall != -1 && tile.right > 0 && tile.bottom > 0) {
         for (int32_t y = 0; y < h; y += tile.bottom) {
             for (int32_t x = 0; x < w; x += tile.right) {
@@ -57,20 +52,21 @@ void draw_wall_and_frame() {
 }
 
 void draw_table_band(bool pots) {
-    const int32_t top = g_layout.height - 96;
+    const int32_t top = g_layout.height - kBandHeight;
     if (pots) {
         // The whole band is drawn afresh: the label strip shows no label now.
-        art_draw_cut_out(g_backBuffer, kTableArt, kTableMask, Rect{0, top, 640, top + 96});
+        art_draw_cut_out(g_backBuffer, kBitmapTableBand, kMaskTableBand,
+                         Rect{0, top, kBitmapTableBandSize.width, top + kBandHeight});
         g_shownLabel = 0;
         return;
     }
     Rect image;
     Rect mask;
-    BitmapRef art = tb_CreateBitmap(&image, kTableArt, 24);
-    BitmapRef cut = tb_CreateBitmap(&mask, kTableMask, 8);
+    BitmapRef art = tb_CreateBitmap(&image, kBitmapTableBand, 24);
+    BitmapRef cut = tb_CreateBitmap(&mask, kMaskTableBand, 8);
     if (art != -1 && cut != -1) {
-        Rect part{0, 0, kTableWithoutPots, 96};
-        Rect to{0, top, kTableWithoutPots, top + 96};
+        Rect part{0, 0, kTableWithoutPots, kBandHeight};
+        Rect to{0, top, kTableWithoutPots, top + kBandHeight};
         tb_CopyBitmapSprite(art, cut, g_backBuffer, &part, &part, &to);
     }
     if (art != -1) tb_DisposeBitmap(art);
@@ -101,8 +97,9 @@ void draw_tray() {
         const Rect& hot = current.hotRect;
         int32_t cx = (hot.left + hot.right) / 2;
         int32_t cy = (hot.top + hot.bottom) / 2;
-        art_draw_cut_out(g_backBuffer, kSelectionMarker, kSelectionMarkerMask,
-                         Rect{cx, cy - 20, cx + 20, cy});
+        const ResourceSize marker = kBitmapSelectionMarkerSize;
+        art_draw_cut_out(g_backBuffer, kBitmapSelectionMarker, kMaskSelectionMarker,
+                         Rect{cx, cy - marker.height, cx + marker.width, cy});
     }
 }
 
@@ -111,8 +108,9 @@ void draw_tray() {
 void scene_compose(bool present, bool frame, bool pots) {
     if (g_backBuffer == -1) return;
     if (frame) draw_wall_and_frame();
-    art_draw_cut_out(g_backBuffer, kLeftPanelArt, kLeftPanelMask,
-                     Rect{0, g_layout.height - 480, 147, g_layout.height});
+    art_draw_cut_out(g_backBuffer, kBitmapLeftPanel, kMaskLeftPanel,
+                     Rect{0, g_layout.height - kBitmapLeftPanelSize.height,
+                          kBitmapLeftPanelSize.width, g_layout.height});
     draw_table_band(pots);
     if (frame) save_tray();
     if (pots) {

@@ -8,21 +8,27 @@
 
 #include <algorithm>
 
+#include "resources/resource_ids.h"
+
 namespace {
 
 struct PieceSize {
-    int32_t id, width, height;
+    int32_t id;
+    ResourceSize size;
+    int32_t width() const { return size.width; }
+    int32_t height() const { return size.height; }
 };
 
-constexpr PieceSize kLeft{105, 17, 399};
-constexpr PieceSize kLeftPiece{112, 17, 385};
-constexpr PieceSize kBottom{106, 509, 15};
-constexpr PieceSize kBottomPiece{113, 492, 15};
-constexpr PieceSize kTopPiece{110, 500, 16};
-constexpr PieceSize kRightPiece{111, 19, 389};
-constexpr PieceSize kCornerTopLeft{107, 32, 15};
-constexpr PieceSize kCornerTopRight{108, 32, 16};
-constexpr PieceSize kCornerBottomRight{109, 20, 32};
+constexpr PieceSize kLeft{kBitmapFrameLeft, kBitmapFrameLeftSize};
+constexpr PieceSize kLeftPiece{kBitmapFrameLeftPiece, kBitmapFrameLeftPieceSize};
+constexpr PieceSize kBottom{kBitmapFrameBottom, kBitmapFrameBottomSize};
+constexpr PieceSize kBottomPiece{kBitmapFrameBottomPiece, kBitmapFrameBottomPieceSize};
+constexpr PieceSize kTopPiece{kBitmapFrameTop, kBitmapFrameTopSize};
+constexpr PieceSize kRightPiece{kBitmapFrameRight, kBitmapFrameRightSize};
+constexpr PieceSize kCornerTopLeft{kBitmapFrameCornerTopLeft, kBitmapFrameCornerTopLeftSize};
+constexpr PieceSize kCornerTopRight{kBitmapFrameCornerTopRight, kBitmapFrameCornerTopRightSize};
+constexpr PieceSize kCornerBottomRight{kBitmapFrameCornerBottomRight,
+                                       kBitmapFrameCornerBottomRightSize};
 
 // Spacing of the top strip's pieces.
 constexpr int32_t kTopStep = 19;
@@ -70,7 +76,7 @@ std::vector<int32_t> lay_covering(int32_t first, int32_t direction, int32_t step
 }
 
 void add(std::vector<FramePiece>& out, const PieceSize& p, int32_t x, int32_t y) {
-    out.push_back(FramePiece{p.id, Rect{x, y, x + p.width, y + p.height}});
+    out.push_back(FramePiece{p.id, Rect{x, y, x + p.width(), y + p.height()}});
 }
 
 }  // namespace
@@ -85,8 +91,8 @@ std::vector<FramePiece> scene_frame_pieces(int32_t width, int32_t height) {
     add(out, kLeft, 130, leftTop);
     if (leftTop > 16) {
         auto ys = lay_covering(
-            0, +1, kLeftPiece.height, kLeftPiece.height, [&](int32_t y) { return y < leftTop; }, {},
-            Span{0, leftTop});
+            0, +1, kLeftPiece.height(), kLeftPiece.height(), [&](int32_t y) { return y < leftTop; },
+            {}, Span{0, leftTop});
         for (int32_t y : ys) add(out, kLeftPiece, 130, y);
     }
 
@@ -94,22 +100,22 @@ std::vector<FramePiece> scene_frame_pieces(int32_t width, int32_t height) {
     add(out, kBottom, 130, h - 96);
     if (639 < w) {
         auto xs = lay_covering(
-            w - 492, -1, kBottomPiece.width, kBottomPiece.width, [](int32_t x) { return x > 130; },
-            {Span{130, 130 + kBottom.width}}, Span{130, w});
+            w - kBottomPiece.width(), -1, kBottomPiece.width(), kBottomPiece.width(),
+            [](int32_t x) { return x > 130; }, {Span{130, 130 + kBottom.width()}}, Span{130, w});
         for (int32_t x : xs) add(out, kBottomPiece, x, h - 96);
     }
 
     // Top strip, from the left rightwards.
     auto topXs = lay_covering(
-        130, +1, kTopStep, kTopPiece.width, [&](int32_t x) { return x < w - 19; },
-        {Span{w - kCornerTopRight.width, w}}, Span{130, w});
+        130, +1, kTopStep, kTopPiece.width(), [&](int32_t x) { return x < w - 19; },
+        {Span{w - kCornerTopRight.width(), w}}, Span{130, w});
     for (int32_t x : topXs) add(out, kTopPiece, x, 0);
     add(out, kCornerTopLeft, 130, 1);
 
     // Right strip, from the bottom upwards, and one more piece at the very top.
     auto rightYs = lay_covering(
-        h - 485, -1, kRightPiece.height, kRightPiece.height,
-        [](int32_t y) { return y > -kRightPiece.height; }, {Span{0, kRightPiece.height}},
+        h - 485, -1, kRightPiece.height(), kRightPiece.height(),
+        [](int32_t y) { return y > -kRightPiece.height(); }, {Span{0, kRightPiece.height()}},
         Span{0, h - 96});
     for (int32_t y : rightYs) add(out, kRightPiece, w - 19, y);
     add(out, kRightPiece, w - 19, 0);

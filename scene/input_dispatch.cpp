@@ -8,14 +8,13 @@
 
 #include <algorithm>
 
-#include "pictures/commands.h"
-#include "pictures/stamp_picker.h"
-#include "print/print_picture.h"
+#include "resources/resource_ids.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
-#include "scene/scene_object.h"
+#include "scene/scene_hooks.h"
+#include "scene/scene_table.h"
+#include "scene/tool_traits.h"
 #include "shell/preferences.h"
-#include "text/text_tool.h"
 #include "tools/colour_mixer.h"
 #include "tools/tool_ops.h"
 
@@ -26,30 +25,17 @@ int32_t g_buttonHeldByEvents = 0;
 
 namespace {
 
-// Pointer images.
-constexpr int16_t kPointerDropper = 200;  // over a colour pot
-constexpr int16_t kPointerHand = 201;     // over a tool on the table
-constexpr int16_t kPointerButton = 202;   // over a button or an options panel
-constexpr int16_t kPointerArrow = 203;
-constexpr int16_t kPointerZoomPick = 212;
-constexpr int16_t kPointerSwitch = 226;  // speaker and magnifier
-constexpr int16_t kPointerText = 227;
-
-// Sounds.
-constexpr int16_t kSoundClick = 1034;
-constexpr int16_t kSoundPanel = 1035;
-constexpr int16_t kSoundPot = 1019;
-constexpr int16_t kSoundUndo = 1028;
-constexpr int16_t kSoundSwitch = 1015;
-constexpr int16_t kSoundTextStamp = 1020;
-
-// Hover labels.
-constexpr int32_t kButtonLabels[kButtonCount] = {720, 721, 717, 718, 716, 719, 713, 710, 714, 711};
-constexpr int32_t kLabelSpeaker = 739;
-constexpr int32_t kLabelMagnifier = 738;
-constexpr int32_t kLabelPots = 712;
-constexpr int32_t kLabelOptions = 715;
-constexpr int32_t kLabelSwatch = 740;
+// Hover labels of the left-panel buttons, in button order.
+constexpr int32_t kButtonLabels[kButtonCount] = {kBitmapLabelTextureBrushesShelf,
+                                                 kBitmapLabelStampBooksShelf,
+                                                 kBitmapLabelEverydayToolsShelf,
+                                                 kBitmapLabelEffectsShelf,
+                                                 kBitmapLabelPrint,
+                                                 kBitmapLabelFancyBrushesShelf,
+                                                 kBitmapLabelText,
+                                                 kBitmapLabelUndo,
+                                                 kBitmapLabelRemoteControl,
+                                                 kBitmapLabelColourMixer};
 
 // Left-panel buttons that are not shelves.
 constexpr int32_t kPrintButton = 4;
@@ -58,13 +44,6 @@ constexpr int32_t kUndoButton = 7;
 constexpr int32_t kRemoteButton = 8;
 constexpr int32_t kPaletteButton = 9;
 
-// Entries with something special about them.
-constexpr int32_t kRuler = 4;
-constexpr int32_t kShapeTemplate = 5;
-constexpr int32_t kDropper = 7;
-constexpr int32_t kScissors = 8;
-constexpr int32_t kTintCrayon = 22;   // keeps the colour channel its panel chose
-constexpr int32_t kMirrorBrush = 26;  // paints all over: the whole picture is shown
 constexpr int32_t kFancyShelf = 4;    // its panels show the current colour
 
 constexpr int32_t kStampCount = 48;
@@ -74,14 +53,21 @@ bool inside(const Rect& r, int32_t x, int32_t y) { return tb_PtInRect(x, y, &r) 
 bool in_picture(int32_t x, int32_t y) { return inside(g_layout.picture, x, y); }
 
 SceneObject& current() { return g_sceneObjects[g_currentObject]; }
+const ToolTraits& traits() { return tool_traits(g_currentObject); }
 
 void set_pointer(int32_t cursorId) { tb_SetCursor(static_cast<int16_t>(cursorId)); }
 
-bool is_stamp_book(int32_t entry) { return entry >= 15 && entry <= 17; }
-
-// These tools draw their previews on the window and are given window coordinates.
-bool works_on_window(int32_t entry) {
-    return entry == kRuler || entry == kShapeTemplate || entry == kScissors || is_stamp_book(entry);
+// Whether the tool in hand carries its cut-out or stamp under the pointer now.
+bool carrying(const SceneObject& o, const ToolTraits& t) {
+    switch (t.carries) {
+        case ToolCarries::CutOut:
+            return o.mode == 1;
+        case ToolCarries::Stamp:
+            return o.active != 0;
+        case ToolCarries::Nothing:
+            break;
+    }
+    return false;
 }
 
 bool has_own_panel(const SceneObject& o) { return o.drawOptions != tool_default_draw_options; }
@@ -90,7 +76,7 @@ bool has_own_panel_clicks(const SceneObject& o) {
 }
 
 void give_current_colour(SceneObject& o) {
-    if (g_currentObject == kTintCrayon) return;
+    if (traits().keepsOwnColour) return;
     o.setColour(&o, g_currentColour.red, g_currentColour.green, g_currentColour.blue);
 }
 
@@ -112,15 +98,15 @@ bool over_paint(int32_t x, int32_t y) {
     return inside(g_layout.paintArea, x, y) || in_extra_pot_rect(x, y);
 }
 
-// Ruler, shape template and the scissors (not while carrying a cut-out) keep the pointer far
-// enough inside the picture that their whole width fits; the system pointer follows.
+// Tools whose whole width must fit (not while carrying a cut-out) keep the pointer far enough
+// inside the picture; the system pointer follows.
 Point clamp_pointer(int32_t x, int32_t y) {
     const SceneObject& o = current();
-    bool clamps = g_currentObject == kRuler || g_currentObject == kShapeTemplate ||
-                  (g_currentObject == kScissors && o.mode != 1);
-    if (!clamps) return Point{x, y};
-    int32_t scale = g_currentObject == kRuler && g_zoomed != 0 ? 2 : 1;
-    int32_t k = (o.size / 2) * scale;
+    const ToolTraits& t = traits();
+    if (t.clampScale == 0 || (t.carries == ToolCarries::CutOut && carrying(o, t))) {
+        return Point{x, y};
+    }
+    int32_t k = (o.size / 2) * t.clampScale * (g_zoomed != 0 ? t.clampZoomScale : 1);
     const Rect& p = g_layout.picture;
     Point c{x, y};
     if (x < p.left + k)
@@ -137,11 +123,34 @@ Point clamp_pointer(int32_t x, int32_t y) {
 
 // Where a press or drag at window point w reaches the current tool.
 Point stroke_point(const Point& w) {
-    return works_on_window(g_currentObject) ? w : scene_window_to_picture(w.x, w.y);
+    return traits().onWindow ? w : scene_window_to_picture(w.x, w.y);
 }
 
-// Takes a floating cut-out or stamp of w x h off the screen around the pointer.
-void remove_floating(int32_t x, int32_t y, int32_t w, int32_t h) {
+// Runs one of the current tool's stroke operations, with the back buffer clipped to the
+// picture area unless the tool draws beside it, and returns the window rectangle that shows
+// what it changed in the picture.
+template <typename Operation>
+Rect run_stroke_operation(Operation operation) {
+    if (!traits().drawsOffPicture) scene_clip_to_picture();
+    tb_ResetTouchedRect(g_pictureBitmap);
+    operation();
+    Rect touched;
+    tb_GetTouchedRect(g_pictureBitmap, &touched);
+    scene_unclip();
+    return scene_picture_rect_to_window(touched);
+}
+
+// Takes what a tool carried off the screen around the pointer: a w x h rectangle around it,
+// w x h being the cut-out's size or the stamp's (twice that while zoomed).
+void remove_floating(int32_t x, int32_t y, const ToolTraits& t) {
+    int32_t w = 0;
+    int32_t h = 0;
+    if (t.carries == ToolCarries::CutOut && g_floatingImage != -1) {
+        w = tb_GetBitmapWidth(g_floatingImage);
+        h = tb_GetBitmapHeight(g_floatingImage);
+    } else if (t.carries == ToolCarries::Stamp) {
+        w = h = g_zoomed != 0 ? 2 * kStampSize : kStampSize;
+    }
     int32_t halfW = (w + 1) / 2 + 2;
     int32_t halfH = (h + 1) / 2 + 2;
     Rect r{x - halfW, y - halfH, x + halfW, y + halfH};
@@ -172,63 +181,64 @@ void hover(int32_t x, int32_t y) {
             scene_draw_shelf_marker(tb_GetMainWindow());
             scene_show_label(kButtonLabels[button]);
         }
-        tb_SetCursor(kPointerButton);
+        tb_SetCursor(kCursorHandPoint);
         return;
     }
     if (inside(g_layout.speaker, x, y)) {
-        tb_SetCursor(kPointerSwitch);
-        scene_show_label(kLabelSpeaker);
+        tb_SetCursor(kCursorHandPress);
+        scene_show_label(kBitmapLabelSpeaker);
         return;
     }
     if (inside(g_layout.magnifier, x, y)) {
-        tb_SetCursor(kPointerSwitch);
-        scene_show_label(kLabelMagnifier);
+        tb_SetCursor(kCursorHandPress);
+        scene_show_label(kBitmapLabelMagnifier);
         return;
     }
     if (input_pot_at(x, y) >= 0) {
-        tb_SetCursor(kPointerDropper);
-        scene_show_label(kLabelPots);
+        tb_SetCursor(kCursorDropper);
+        scene_show_label(kBitmapLabelPaintPots);
         return;
     }
     if (inside(g_layout.optionsPanel, x, y) && has_own_panel(current())) {
-        tb_SetCursor(kPointerButton);
-        scene_show_label(kLabelOptions);
+        tb_SetCursor(kCursorHandPoint);
+        scene_show_label(kBitmapLabelToolOptions);
         return;
     }
     if (inside(g_layout.swatch, x, y)) {
-        scene_show_label(kLabelSwatch);
+        scene_show_label(kBitmapLabelCurrentColour);
         return;
     }
     bool onPicture = in_picture(x, y);
     if (!onPicture) {
         int32_t entry = scene_object_at(x, y);
         if (entry >= 0) {
-            tb_SetCursor(kPointerHand);
+            tb_SetCursor(kCursorHandOpen);
             scene_show_label(scene_object_label(entry));
             return;
         }
     }
-    set_pointer(onPicture ? current().cursorId : kPointerArrow);
+    set_pointer(onPicture ? current().cursorId : kCursorArrow);
     scene_show_label(0);
 }
 
 // ---- Clicks on the room (releases outside a stroke) -------------------------------------------
 
 void pick_up(int32_t entry) {
-    tb_PlaySoundNoStop(kSoundClick);
+    tb_PlaySoundNoStop(kSoundPickUp);
     g_currentObject = entry;
     SceneObject& o = current();
-    if (entry == kScissors) o.mode = 0;
+    const ToolCarries carries = traits().carries;
+    if (carries == ToolCarries::CutOut) o.mode = 0;  // picked up afresh: ready to cut
     give_current_colour(o);
     scene_compose_panels();
     scene_show_rect(g_layout.tableBand);
     scene_show_rect(g_layout.optionsPanel);
-    if (is_stamp_book(entry) && input_choose_stamp(entry) >= 0) o.active = 1;
+    if (carries == ToolCarries::Stamp && input_choose_stamp(entry) >= 0) o.active = 1;
 }
 
 void click_options(int32_t x, int32_t y) {
     SceneObject& o = current();
-    if (has_own_panel_clicks(o)) tb_PlaySoundAsync(kSoundPanel);
+    if (has_own_panel_clicks(o)) tb_PlaySoundAsync(kSoundOptionsClick);
     o.clickOptions(&o, x, y, &g_layout.optionsPanel);
     o.drawOptions(&o, &g_layout.optionsPanel);
     scene_show_rect(g_layout.optionsPanel);
@@ -237,7 +247,7 @@ void click_options(int32_t x, int32_t y) {
 void click_paint(int32_t x, int32_t y) {
     int32_t pot = input_pot_at(x, y);
     if (pot < 0) return;
-    tb_PlaySoundAsync(kSoundPot);
+    tb_PlaySoundAsync(kSoundColourPick);
     const SceneColour c = g_potColours[pot];
     scene_show_colour(c.red, c.green, c.blue, true);
     SceneObject& o = current();
@@ -249,7 +259,7 @@ void click_paint(int32_t x, int32_t y) {
 }
 
 void show_shelf(int32_t shelf) {
-    tb_PlaySoundNoStop(kSoundClick);
+    tb_PlaySoundNoStop(kSoundPickUp);
     g_currentShelf = shelf;
     scene_compose_panels();
     scene_show_rect(g_layout.leftPanel);
@@ -258,8 +268,8 @@ void show_shelf(int32_t shelf) {
 }
 
 void open_text_dialog() {
-    tb_PlaySoundNoStop(kSoundClick);
-    if (text_dialog_run() != 1) return;
+    tb_PlaySoundNoStop(kSoundPickUp);
+    if (g_sceneHooks.runTextDialog() != 1) return;
     g_textPlacement = 1;
     scene_save_undo();
     g_pictureModified = 1;
@@ -272,15 +282,15 @@ void undo() {
 }
 
 void open_colour_mixer() {
-    tb_PlaySoundNoStop(kSoundClick);
+    tb_PlaySoundNoStop(kSoundPickUp);
     int32_t red = 0, green = 0, blue = 0;
     int32_t result = colour_mixer_run(&red, &green, &blue);
-    tb_SetCursor(kPointerArrow);
+    tb_SetCursor(kCursorArrow);
     if (result == 1) scene_show_colour(red, green, blue, true);
 }
 
 void click_magnifier() {
-    tb_PlaySoundAsync(kSoundSwitch);
+    tb_PlaySoundAsync(kSoundClick);
     if (g_zoomed == 0) {
         g_zoomPick = 1;
         return;
@@ -293,7 +303,7 @@ void click_magnifier() {
 }
 
 void click_speaker() {
-    tb_PlaySoundAsync(kSoundSwitch);
+    tb_PlaySoundAsync(kSoundClick);
     g_prefs.soundOn = g_prefs.soundOn != 0 ? 0 : 1;
     scene_draw_speaker();
     scene_show_rect(g_layout.speaker);
@@ -319,15 +329,15 @@ void click_room(int32_t x, int32_t y) {
     if (shelf >= 0) {
         show_shelf(shelf);
     } else if (button == kPrintButton) {
-        tb_PlaySoundNoStop(kSoundClick);
-        print_picture();
+        tb_PlaySoundNoStop(kSoundPickUp);
+        g_sceneHooks.printPicture();
     } else if (button == kTextButton) {
         open_text_dialog();
     } else if (button == kUndoButton) {
         undo();
     } else if (button == kRemoteButton) {
-        tb_PlaySoundNoStop(kSoundClick);
-        do_command(-1);
+        tb_PlaySoundNoStop(kSoundPickUp);
+        g_sceneHooks.runCommand(-1);
     } else if (button == kPaletteButton) {
         open_colour_mixer();
     } else if (inside(g_layout.magnifier, x, y)) {
@@ -343,8 +353,8 @@ void place_text(int32_t x, int32_t y) {
     g_textPlacement = 0;
     if (in_picture(x, y)) {
         Point p = scene_window_to_picture(x, y);
-        text_stamp(p.x, p.y);
-        tb_PlaySoundAsync(kSoundTextStamp);
+        g_sceneHooks.stampText(p.x, p.y);
+        tb_PlaySoundAsync(kSoundStamp);
         scene_show_picture_area();
     }
     set_pointer(current().cursorId);
@@ -353,7 +363,7 @@ void place_text(int32_t x, int32_t y) {
 void pick_zoom_centre(int32_t x, int32_t y) {
     g_zoomPick = 0;
     if (in_picture(x, y)) {
-        tb_PlaySoundAsync(kSoundSwitch);
+        tb_PlaySoundAsync(kSoundClick);
         g_zoomed = g_zoomed != 0 ? 0 : 1;
         scene_draw_magnifier();
         Point origin = scene_zoom_origin_for(x, y);
@@ -379,18 +389,17 @@ int32_t input_pot_at(int32_t x, int32_t y) {
 }
 
 int32_t input_choose_stamp(int32_t entry) {
-    // Sheet and mask sheet of books 15, 16 and 17.
-    constexpr int32_t kSheets[3][2] = {{1005, 1006}, {1003, 1004}, {1001, 1002}};
-    if (!is_stamp_book(entry)) return -1;
-    const int32_t* sheet = kSheets[entry - 15];
-    int32_t choice = stamp_picker_run(sheet[0], sheet[1], kStampCount, &g_sceneObjects[entry].mode);
-    tb_SetCursor(kPointerArrow);
+    const ToolTraits& book = tool_traits(entry);
+    if (book.carries != ToolCarries::Stamp) return -1;
+    int32_t choice = g_sceneHooks.runStampPicker(book.stampSheet, book.stampMaskSheet, kStampCount,
+                                                 &g_sceneObjects[entry].mode);
+    tb_SetCursor(kCursorArrow);
     if (choice < 0 || choice >= kStampCount) return -1;
 
     Rect sheetRect;
     Rect maskRect;
-    BitmapRef picture = tb_CreateBitmap(&sheetRect, sheet[0], 24);
-    BitmapRef mask = tb_CreateBitmap(&maskRect, sheet[1], 8);
+    BitmapRef picture = tb_CreateBitmap(&sheetRect, book.stampSheet, 24);
+    BitmapRef mask = tb_CreateBitmap(&maskRect, book.stampMaskSheet, 8);
     if (g_stampImage != -1) tb_DisposeBitmap(g_stampImage);
     if (g_stampMask != -1) tb_DisposeBitmap(g_stampMask);
     Rect stamp{0, 0, kStampSize, kStampSize};
@@ -408,89 +417,74 @@ int32_t input_choose_stamp(int32_t entry) {
 
 void input_button_down(int32_t x, int32_t y) {
     if (g_textPlacement != 0) {
-        tb_SetCursor(kPointerText);
+        tb_SetCursor(kCursorTextPlace);
         return;
     }
     if (g_zoomPick != 0) {
-        tb_SetCursor(kPointerZoomPick);
+        tb_SetCursor(kCursorMagnifier);
         return;
     }
     if (!in_picture(x, y)) return;
     scene_save_undo();
     g_pictureModified = 1;
     SceneObject& o = current();
-    if (g_currentObject != kDropper) scene_clip_to_picture();
     Point w = clamp_pointer(x, y);
     Point at = stroke_point(w);
-    give_current_colour(o);
-    o.press(&o, at.x, at.y);
-    scene_unclip();
+    run_stroke_operation([&] {
+        give_current_colour(o);
+        o.press(&o, at.x, at.y);
+    });
     scene_show_picture_area();
     g_lastPointer = w;
 }
 
 void input_pointer_move(int32_t x, int32_t y) {
     if (g_textPlacement != 0) {
-        tb_SetCursor(kPointerText);
+        tb_SetCursor(kCursorTextPlace);
         scene_compose_picture();
-        text_draw_preview(x, y);
+        g_sceneHooks.drawTextPreview(x, y);
         return;
     }
     if (g_zoomPick != 0) {
-        tb_SetCursor(kPointerZoomPick);
+        tb_SetCursor(kCursorMagnifier);
         return;
     }
-    const int32_t entry = g_currentObject;
     SceneObject& o = current();
+    const ToolTraits& t = traits();
     bool held = tb_ButtonDown() != 0 || g_buttonHeldByEvents != 0;
     if (!held && o.active == 0) hover(x, y);
 
-    // Stroke continuation: with the button held, or while the scissors or a stamp book carry
-    // something under the pointer.
+    // Stroke continuation: with the button held, or while a carrying tool is active.
     if (!in_picture(x, y) && o.active == 0) return;
-    bool carrying = (entry == kScissors || is_stamp_book(entry)) && o.active != 0;
-    if (!held && !carrying) return;
+    bool carries = t.carries != ToolCarries::Nothing && o.active != 0;
+    if (!held && !carries) return;
 
-    if (entry != kDropper) scene_clip_to_picture();
     Point w = clamp_pointer(x, y);
     Point at = stroke_point(w);
-    give_current_colour(o);
-    if (!works_on_window(entry) || o.active == 1) o.drag(&o, at.x, at.y);
-
-    if (entry == kMirrorBrush) {
+    Rect changed = run_stroke_operation([&] {
+        give_current_colour(o);
+        if (!t.onWindow || o.active == 1) o.drag(&o, at.x, at.y);
+    });
+    // Exactly what the drag changed reaches the screen (tools drawing on the window show
+    // their own previews).
+    if (t.showsWholePicture) {
         scene_show_picture_area();
-    } else if (entry != kRuler && entry != kShapeTemplate && !is_stamp_book(entry) &&
-               !(entry == kScissors && o.mode == 1)) {
-        int32_t grow = g_zoomed != 0 ? o.size + 10 : o.size / 2 + 5;
-        Rect changed{std::min(g_lastPointer.x, w.x) - grow, std::min(g_lastPointer.y, w.y) - grow,
-                     std::max(g_lastPointer.x, w.x) + grow, std::max(g_lastPointer.y, w.y) + grow};
+    } else if (changed.left < changed.right) {
         scene_show_rect(changed);
     }
-    scene_unclip();
     g_lastPointer = w;
     set_pointer(o.cursorId);
 }
 
 void input_button_up(int32_t x, int32_t y) {
-    const int32_t entry = g_currentObject;
     SceneObject& o = current();
+    const ToolTraits& t = traits();
     const bool onPicture = in_picture(x, y);
 
     // Carrying a cut-out or a stamp off the picture puts it down.
-    if (entry == kScissors && o.mode == 1 && !onPicture) {
-        o.active = 0;
-        o.mode = 0;
-        o.size = 1;
-        int32_t w = g_floatingImage != -1 ? tb_GetBitmapWidth(g_floatingImage) : 0;
-        int32_t h = g_floatingImage != -1 ? tb_GetBitmapHeight(g_floatingImage) : 0;
-        remove_floating(x, y, w, h);
-        return;
-    }
-    if (is_stamp_book(entry) && o.active != 0 && !onPicture) {
-        o.active = 0;
-        o.size = 1;
-        int32_t side = g_zoomed != 0 ? 2 * kStampSize : kStampSize;
-        remove_floating(x, y, side, side);
+    if (!onPicture && carrying(o, t)) {
+        input_put_down();
+        remove_floating(x, y, t);
         return;
     }
     if (g_textPlacement != 0) {
@@ -503,9 +497,8 @@ void input_button_up(int32_t x, int32_t y) {
     }
 
     if (onPicture) {
-        if (!works_on_window(entry) || o.active != 0) {
-            bool windowPoint = entry == kRuler || entry == kShapeTemplate || entry == kScissors;
-            Point at = windowPoint ? Point{x, y} : scene_window_to_picture(x, y);
+        if (!t.onWindow || o.active != 0) {
+            Point at = t.releasesOnWindow ? Point{x, y} : scene_window_to_picture(x, y);
             o.release(&o, at.x, at.y);
         }
         scene_show_picture_area();
@@ -513,7 +506,7 @@ void input_button_up(int32_t x, int32_t y) {
     }
     if (o.active != 0) {
         // A stroke that ends off the picture (the point may lie beyond its edges).
-        Point at = works_on_window(entry) ? Point{x, y} : scene_window_to_picture(x, y);
+        Point at = t.onWindow ? Point{x, y} : scene_window_to_picture(x, y);
         o.release(&o, at.x, at.y);
         scene_show_picture_area();
         return;
@@ -521,13 +514,24 @@ void input_button_up(int32_t x, int32_t y) {
     click_room(x, y);
 }
 
+void input_put_down() {
+    SceneObject& o = current();
+    const ToolCarries carries = traits().carries;
+    if (carries == ToolCarries::Nothing) return;
+    o.active = 0;
+    if (carries == ToolCarries::CutOut) o.mode = 0;
+    o.size = 1;
+}
+
+void input_button_state(int32_t held) { g_buttonHeldByEvents = held != 0 ? 1 : 0; }
+
 void input_double_click(int32_t x, int32_t y) {
     if (!over_paint(x, y)) return;
     int32_t pot = input_pot_at(x, y);
     if (pot < 0) return;
     int32_t red = 0, green = 0, blue = 0;
     int32_t result = colour_mixer_run(&red, &green, &blue);
-    tb_SetCursor(kPointerArrow);
+    tb_SetCursor(kCursorArrow);
     if (result != 1) return;
     scene_set_pot(pot, red, green, blue, true);
     scene_show_colour(red, green, blue, true);

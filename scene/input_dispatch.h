@@ -12,16 +12,26 @@ extern int32_t g_textPlacement;
 extern int32_t g_zoomPick;
 // Window position of the last press or move handled in the picture (after clamping).
 extern Point g_lastPointer;
-// 1 from a press of the primary button to its release, as the window's events tell it (set
-// by the window procedure, also for presses it drops). The button counts as held when this
-// or the toolbox's polling says so: events can be handled after the button already went up.
+// 1 from a press of the primary button to its release, as the window's events tell it
+// (input_button_state). The button counts as held when this or the toolbox's polling says so:
+// events can be handled after the button already went up.
 extern int32_t g_buttonHeldByEvents;
+
+// The window's events say the primary button went down (1) or up (0); told also for the
+// presses and releases the window drops while it has no focus.
+void input_button_state(int32_t held);
 
 // The colour pot under window point (x, y): pots 0-7 first, then their extra rectangles,
 // which win; -1 for none.
 int32_t input_pot_at(int32_t x, int32_t y);
 
-// The stamp chooser of the stamp books (entries 15-17): opens the stamp picker on the book's
-// sheet at the page kept in the entry's mode, and on a choice cuts that stamp and its mask out
-// of the sheets into the current stamp bitmaps. Returns the stamp's index or -1.
+// The stamp chooser of the stamp books: opens the stamp picker on the book's sheet at the page
+// kept in the entry's mode, and on a choice cuts that stamp and its mask out of the sheets
+// into the current stamp bitmaps. Returns the stamp's index, or -1 (also for an entry that is
+// no stamp book).
 int32_t input_choose_stamp(int32_t entry);
+
+// The tool in hand stops carrying its cut-out or stamp and ends what it was doing (`active`
+// and, for the scissors, `mode` to 0, `size` to 1); nothing for tools that carry nothing. The
+// screen is left to the caller.
+void input_put_down();

@@ -1,7 +1,9 @@
 // The screen layout: everything is placed from the window's client size. The left panel hangs
 // from the bottom (D = H - 480), the table band lies along the bottom, and the picture takes
 // what is left.
-#include "scene/scene_draw.h"
+#include "scene/layout.h"
+
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -35,16 +37,16 @@ struct ButtonPlace {
 };
 
 constexpr ButtonPlace kButtons[kButtonCount] = {
-    {false, {0, 69, 58, 124}, 114, {0, 10, 111, 135}},
-    {false, {59, 34, 101, 124}, 115, {0, 10, 111, 135}},
-    {false, {0, 172, 51, 245}, 116, {0, 132, 111, 257}},
-    {false, {55, 187, 101, 245}, 117, {0, 132, 111, 257}},
-    {false, {0, 285, 48, 325}, 118, {0, 246, 111, 337}},
-    {false, {50, 261, 104, 326}, 119, {0, 246, 111, 337}},
-    {false, {21, 426, 123, 456}, 120, {5, 420, 138, 467}},
-    {false, {127, 344, 146, 418}, 121, {124, 341, 147, 433}},
-    {true, {137, 55, 176, 24}, 122, {131, 60, 181, 17}},
-    {true, {483, 41, 538, 20}, 138, {483, 41, 538, 20}},
+    {false, {0, 69, 58, 124}, kBitmapHighlightTextureShelf, {0, 10, 111, 135}},
+    {false, {59, 34, 101, 124}, kBitmapHighlightStampShelf, {0, 10, 111, 135}},
+    {false, {0, 172, 51, 245}, kBitmapHighlightEverydayShelf, {0, 132, 111, 257}},
+    {false, {55, 187, 101, 245}, kBitmapHighlightEffectsShelf, {0, 132, 111, 257}},
+    {false, {0, 285, 48, 325}, kBitmapHighlightPrint, {0, 246, 111, 337}},
+    {false, {50, 261, 104, 326}, kBitmapHighlightFancyShelf, {0, 246, 111, 337}},
+    {false, {21, 426, 123, 456}, kBitmapHighlightText, {5, 420, 138, 467}},
+    {false, {127, 344, 146, 418}, kBitmapHighlightUndo, {124, 341, 147, 433}},
+    {true, {137, 55, 176, 24}, kBitmapHighlightRemote, {131, 60, 181, 17}},
+    {true, {483, 41, 538, 20}, kBitmapHighlightMixer, {483, 41, 538, 20}},
 };
 
 Rect place_button_rect(bool fromBottom, const Rect& r) {
@@ -77,9 +79,6 @@ SceneLayout scene_layout_for(int32_t width, int32_t height) {
     l.tray = Rect{185, h - 96, 468, h};
     return l;
 }
-
-int32_t scene_picture_width() { return g_layout.width - 166; }
-int32_t scene_picture_height() { return g_layout.height - 112; }
 
 Rect scene_pot_rect(int32_t pot) {
     if (!valid_index(pot, kPotCount)) return Rect{};

@@ -62,6 +62,7 @@ void keep_zoom_inside() {
 }  // namespace
 
 void scene_startup(int32_t width, int32_t height) {
+    g_sceneServices.showColour = scene_show_colour;
     g_layout = scene_layout_for(width, height);
     std::fill(std::begin(g_buttonHighlighted), std::end(g_buttonHighlighted), 0);
     scene_reset_colour_table();

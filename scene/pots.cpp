@@ -1,24 +1,21 @@
 // The paint pots and the current-colour swatch: their paint is flood-filled into a copy of the
 // art in the chosen colour, then cut out onto the table.
 #include <initializer_list>
+#include <iterator>
 
+#include "resources/resource_ids.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
 #include "scene/scene_parts.h"
 
 namespace {
 
-constexpr int32_t kSwatchArt = 149;
-constexpr int32_t kSwatchMask = 150;
-constexpr Point kSwatchFillPoint{21, 8};
-constexpr int32_t kPotsArt = 151;
-constexpr int32_t kFirstPotMask = 141;
+constexpr int32_t kPotMasks[kPotCount] = {kMaskPot0, kMaskPot1, kMaskPot2, kMaskPot3,
+                                          kMaskPot4, kMaskPot5, kMaskPot6, kMaskPot7};
+static_assert(std::size(kPointsPotFill) == kPotCount);
 // The pots' art lies at (475, H - 96) of the table band.
 constexpr int32_t kPotsArtLeft = 475;
 constexpr int32_t kPotsArtUp = 96;
-
-constexpr Point kPotFillPoints[kPotCount] = {{16, 6},  {50, 3},  {92, 8},  {54, 12},
-                                             {97, 15}, {35, 20}, {75, 23}, {118, 24}};
 
 // Paint spilt from pots 0, 5, 6 and 7 onto the table, recoloured a shade darker (window x and
 // distance up from the bottom).
@@ -60,12 +57,12 @@ void scene_reset_colour_table() {
 
 void scene_show_colour(int32_t red, int32_t green, int32_t blue, bool present) {
     Rect r;
-    BitmapRef swatch = tb_CreateBitmap(&r, kSwatchArt, 24);
+    BitmapRef swatch = tb_CreateBitmap(&r, kBitmapSwatch, 24);
     Rect maskRect;
-    BitmapRef mask = tb_CreateBitmap(&maskRect, kSwatchMask, 8);
+    BitmapRef mask = tb_CreateBitmap(&maskRect, kMaskSwatch, 8);
     if (swatch != -1 && mask != -1) {
         set_fill_colour(swatch, red, green, blue);
-        tb_FloodFill(swatch, kSwatchFillPoint.x, kSwatchFillPoint.y, 0, 0, 0);
+        tb_FloodFill(swatch, kPointSwatchFill.x, kPointSwatchFill.y, 0, 0, 0);
         tb_CopyBitmapSprite(swatch, mask, g_backBuffer, &r, &maskRect, &g_layout.swatch);
     }
     if (swatch != -1) tb_DisposeBitmap(swatch);
@@ -84,14 +81,14 @@ void scene_set_pot(int32_t pot, int32_t red, int32_t green, int32_t blue, bool p
     Rect work{0, 0, part.right - part.left, part.bottom - part.top};
 
     Rect artRect;
-    BitmapRef art = tb_CreateBitmap(&artRect, kPotsArt, 24);
+    BitmapRef art = tb_CreateBitmap(&artRect, kBitmapPots, 24);
     BitmapRef paint = tb_CreateBitmap(&work, 0, 24);
     Rect maskRect;
-    BitmapRef mask = tb_CreateBitmap(&maskRect, kFirstPotMask + pot, 8);
+    BitmapRef mask = tb_CreateBitmap(&maskRect, kPotMasks[pot], 8);
     if (art != -1 && paint != -1 && mask != -1) {
         tb_CopyBitmap(art, paint, &part, &work, 0);
         set_fill_colour(paint, red, green, blue);
-        const Point fill = kPotFillPoints[pot];
+        const ResourcePoint fill = kPointsPotFill[pot];
         tb_FloodFill(paint, fill.x - part.left, fill.y - part.top, 0, 0, 0);
         tb_CopyBitmapSprite(paint, mask, g_backBuffer, &work, &part, &at);
     }

@@ -2,9 +2,10 @@
 // sound and size, which shelf shows it, and the operations that paint with it.
 #include <initializer_list>
 
+#include "resources/resource_ids.h"
 #include "scene/scene_draw.h"
-#include "scene/scene_object.h"
 #include "scene/scene_table.h"
+#include "scene/tool_traits.h"
 #include "tools/tool_ops.h"
 
 namespace {
@@ -16,6 +17,7 @@ struct HotPoint {
 };
 
 constexpr int32_t kMaxPolygon = 10;
+constexpr int32_t kTintCrayon = 22;
 
 struct EntryValues {
     int32_t shelf;
@@ -28,7 +30,6 @@ struct EntryValues {
     int32_t soundId;
     int32_t size;
     int32_t mode;
-    bool drawsOnWindow;  // gets the main window in auxHandle
     int32_t labelId;
 };
 
@@ -36,42 +37,42 @@ struct EntryValues {
 constexpr EntryValues kEntries[kSceneObjectCount] = {
     // Shelf 0: pencil, paintbrush, eraser, spray can, ruler, shape template, paint pot,
     // colour dropper, scissors.
-    {0, 363, 36, 428, 22, 4, {{364, 30}, {425, 37}, {425, 28}, {364, 23}}, 154, 163, 204, 1000, 4, 0, false, 701},
-    {0, 326, 51, 414, 29, 4, {{326, 38}, {404, 52}, {417, 48}, {328, 28}}, 155, 164, 205, 1001, 24, 0, false, 702},
-    {0, 308, 55, 344, 40, 4, {{308, 53}, {343, 56}, {342, 44}, {309, 40}}, 156, 165, 206, 1003, 24, 0, false, 704},
-    {0, 188, 80, 207, 26, 4, {{189, 79}, {205, 79}, {205, 28}, {189, 28}}, 157, 166, 208, 0, 24, 0, false, 709},
-    {0, 370, 64, 463, 49, 4, {{371, 65}, {462, 61}, {462, 51}, {370, 55}}, 158, 167, 209, 1002, 4, 0, true, 703},
+    {0, 363, 36, 428, 22, 4, {{364, 30}, {425, 37}, {425, 28}, {364, 23}}, kBitmapPencil, kMaskPencil, kCursorPencil, kSoundPencil, 4, 0, kBitmapLabelPencil},
+    {0, 326, 51, 414, 29, 4, {{326, 38}, {404, 52}, {417, 48}, {328, 28}}, kBitmapPaintbrush, kMaskPaintbrush, kCursorPaintbrush, kSoundPaintbrush, 24, 0, kBitmapLabelPaintbrush},
+    {0, 308, 55, 344, 40, 4, {{308, 53}, {343, 56}, {342, 44}, {309, 40}}, kBitmapEraser, kMaskEraser, kCursorEraser, kSoundEraser, 24, 0, kBitmapLabelEraser},
+    {0, 188, 80, 207, 26, 4, {{189, 79}, {205, 79}, {205, 28}, {189, 28}}, kBitmapSprayCan, kMaskSprayCan, kCursorSprayCan, 0, 24, 0, kBitmapLabelSprayCan},
+    {0, 370, 64, 463, 49, 4, {{371, 65}, {462, 61}, {462, 51}, {370, 55}}, kBitmapRuler, kMaskRuler, kCursorRuler, kSoundRuler, 4, 0, kBitmapLabelRuler},
     {0, 222, 42, 259, 25, 10,
      {{221, 35}, {226, 40}, {235, 42}, {245, 41}, {247, 38}, {258, 38}, {257, 27}, {234, 27}, {234, 28}, {225, 30}},
-     159, 168, 211, 1029, 4, 0, true, 707},
-    {0, 277, 50, 299, 23, 4, {{277, 50}, {298, 50}, {298, 24}, {277, 24}}, 160, 169, 207, 1004, 4, 0, false, 706},
-    {0, 272, 69, 324, 52, 6, {{272, 68}, {295, 69}, {323, 61}, {323, 57}, {283, 54}, {272, 55}}, 161, 170, 200, 1019, 4, 0, false, 705},
-    {0, 214, 61, 260, 42, 6, {{215, 60}, {256, 63}, {259, 51}, {232, 47}, {220, 42}, {215, 51}}, 162, 171, 210, 1005, 1, 0, true, 708},
+     kBitmapShapeTemplate, kMaskShapeTemplate, kCursorShapeTemplate, kSoundShapeTemplate, 4, 0, kBitmapLabelShapeTemplate},
+    {0, 277, 50, 299, 23, 4, {{277, 50}, {298, 50}, {298, 24}, {277, 24}}, kBitmapPaintPot, kMaskPaintPot, kCursorPaintPot, kSoundPaintPot, 4, 0, kBitmapLabelPaintPot},
+    {0, 272, 69, 324, 52, 6, {{272, 68}, {295, 69}, {323, 61}, {323, 57}, {283, 54}, {272, 55}}, kBitmapDropper, kMaskDropper, kCursorDropper, kSoundColourPick, 4, 0, kBitmapLabelColourDropper},
+    {0, 214, 61, 260, 42, 6, {{215, 60}, {256, 63}, {259, 51}, {232, 47}, {220, 42}, {215, 51}}, kBitmapScissors, kMaskScissors, kCursorScissors, kSoundScissors, 1, 0, kBitmapLabelScissors},
     // Shelf 1: the texture brushes; mode holds their texture bitmap.
-    {1, 360, 54, 435, 24, 0, {}, 200, 206, 213, 0, 32, 212, false, 734},
-    {1, 282, 79, 343, 55, 0, {}, 201, 207, 213, 0, 32, 213, false, 734},
-    {1, 208, 79, 270, 55, 0, {}, 202, 208, 213, 0, 32, 214, false, 734},
-    {1, 356, 79, 419, 55, 0, {}, 203, 209, 213, 0, 32, 215, false, 734},
-    {1, 189, 54, 263, 25, 0, {}, 204, 210, 213, 0, 32, 216, false, 734},
-    {1, 276, 54, 347, 25, 0, {}, 205, 211, 213, 0, 32, 217, false, 734},
+    {1, 360, 54, 435, 24, 0, {}, kBitmapRollerPaper, kMaskRollerPaper, kCursorTextureBrush, 0, 32, kBitmapTexturePaper, kBitmapLabelTextureBrushes},
+    {1, 282, 79, 343, 55, 0, {}, kBitmapRollerWeave, kMaskRollerWeave, kCursorTextureBrush, 0, 32, kBitmapTextureWeave, kBitmapLabelTextureBrushes},
+    {1, 208, 79, 270, 55, 0, {}, kBitmapRollerWaves, kMaskRollerWaves, kCursorTextureBrush, 0, 32, kBitmapTextureWaves, kBitmapLabelTextureBrushes},
+    {1, 356, 79, 419, 55, 0, {}, kBitmapRollerPebbles, kMaskRollerPebbles, kCursorTextureBrush, 0, 32, kBitmapTexturePebbles, kBitmapLabelTextureBrushes},
+    {1, 189, 54, 263, 25, 0, {}, kBitmapRollerCells, kMaskRollerCells, kCursorTextureBrush, 0, 32, kBitmapTextureCells, kBitmapLabelTextureBrushes},
+    {1, 276, 54, 347, 25, 0, {}, kBitmapRollerBubbles, kMaskRollerBubbles, kCursorTextureBrush, 0, 32, kBitmapTextureBubbles, kBitmapLabelTextureBrushes},
     // Shelf 2: the stamp books.
-    {2, 181, 75, 283, 25, 0, {}, 500, 503, 228, 0, 1, 0, true, 737},
-    {2, 279, 73, 364, 25, 0, {}, 501, 504, 228, 0, 1, 0, true, 736},
-    {2, 363, 74, 447, 25, 0, {}, 502, 505, 228, 0, 1, 0, true, 735},
+    {2, 181, 75, 283, 25, 0, {}, kBitmapStampBookButterflies, kMaskStampBookButterflies, kCursorStamp, 0, 1, 0, kBitmapLabelButterfliesStampBook},
+    {2, 279, 73, 364, 25, 0, {}, kBitmapStampBookBoats, kMaskStampBookBoats, kCursorStamp, 0, 1, 0, kBitmapLabelBoatsStampBook},
+    {2, 363, 74, 447, 25, 0, {}, kBitmapStampBookShapes, kMaskStampBookShapes, kCursorStamp, 0, 1, 0, kBitmapLabelShapesStampBook},
     // Shelf 3: the effect tools; mode says which effect.
-    {3, 372, 41, 428, 26, 0, {}, 300, 306, 214, 1037, 28, 1, false, 728},
-    {3, 271, 57, 356, 22, 5, {{314, 57}, {356, 57}, {356, 22}, {271, 22}, {271, 39}}, 301, 307, 215, 1032, 28, 2, false, 729},
-    {3, 199, 54, 246, 22, 5, {{223, 54}, {246, 54}, {246, 22}, {199, 22}, {199, 38}}, 302, 308, 216, 1033, 28, 3, false, 730},
-    {3, 366, 76, 426, 42, 0, {}, 303, 309, 217, 1030, 28, 4, false, 731},
-    {3, 261, 68, 314, 52, 0, {}, 304, 310, 218, 1038, 28, 5, false, 732},
-    {3, 193, 79, 210, 45, 0, {}, 305, 311, 219, 1036, 28, 6, false, 733},
+    {3, 372, 41, 428, 26, 0, {}, kBitmapScrewdriver, kMaskScrewdriver, kCursorScrewdriver, kSoundScrewdriver, 28, 1, kBitmapLabelScrewdriver},
+    {3, 271, 57, 356, 22, 5, {{314, 57}, {356, 57}, {356, 22}, {271, 22}, {271, 39}}, kBitmapSunglasses, kMaskSunglasses, kCursorSunglasses, kSoundSunglasses, 28, 2, kBitmapLabelSunglasses},
+    {3, 199, 54, 246, 22, 5, {{223, 54}, {246, 54}, {246, 22}, {199, 22}, {199, 38}}, kBitmapLightBulb, kMaskLightBulb, kCursorLightBulb, kSoundLightBulb, 28, 3, kBitmapLabelLightBulb},
+    {3, 366, 76, 426, 42, 0, {}, kBitmapTissue, kMaskTissue, kCursorTissue, kSoundTissue, 28, 4, kBitmapLabelTissue},
+    {3, 261, 68, 314, 52, 0, {}, kBitmapTintCrayon, kMaskTintCrayon, kCursorTintCrayon, kSoundTint, 28, 5, kBitmapLabelTintCrayon},
+    {3, 193, 79, 210, 45, 0, {}, kBitmapSaltShaker, kMaskSaltShaker, kCursorSaltShaker, kSoundSalt, 28, 6, kBitmapLabelSaltShaker},
     // Shelf 4: the chisel and the fancy brushes.
-    {4, 371, 58, 422, 23, 0, {}, 400, 406, 220, 1026, 28, 7, false, 722},
-    {4, 294, 49, 318, 25, 0, {}, 401, 407, 221, 0, 48, 0, false, 723},
-    {4, 197, 49, 258, 19, 0, {}, 402, 408, 222, 1025, 16, 1, false, 724},
-    {4, 343, 72, 457, 51, 0, {}, 403, 409, 223, 1011, 48, 0, false, 725},
-    {4, 283, 89, 334, 52, 0, {}, 404, 410, 224, 1024, 48, 0, false, 726},
-    {4, 184, 89, 259, 51, 0, {}, 405, 411, 225, 0, 90, 0, false, 727},
+    {4, 371, 58, 422, 23, 0, {}, kBitmapChisel, kMaskChisel, kCursorChisel, kSoundChisel, 28, 7, kBitmapLabelChisel},
+    {4, 294, 49, 318, 25, 0, {}, kBitmapBallBrush, kMaskBallBrush, kCursorBallBrush, 0, 48, 0, kBitmapLabelBallBrush},
+    {4, 197, 49, 258, 19, 0, {}, kBitmapMirrorBrush, kMaskMirrorBrush, kCursorMirrorBrush, kSoundMirror, 16, 1, kBitmapLabelMirrorBrush},
+    {4, 343, 72, 457, 51, 0, {}, kBitmapStarWand, kMaskStarWand, kCursorStarWand, kSoundStarWand, 48, 0, kBitmapLabelStarWand},
+    {4, 283, 89, 334, 52, 0, {}, kBitmapNeedleThread, kMaskNeedleThread, kCursorNeedle, kSoundNeedle, 48, 0, kBitmapLabelNeedleAndThread},
+    {4, 184, 89, 259, 51, 0, {}, kBitmapSplatGun, kMaskSplatGun, kCursorSplatGun, 0, 90, 0, kBitmapLabelSplatGun},
 };
 // clang-format on
 
@@ -137,13 +138,14 @@ void scene_build_table() {
         o.soundId = e.soundId;
         o.size = e.size;
         o.mode = e.mode;
-        if (e.drawsOnWindow) o.auxHandle = mainWindow;
+        if (tool_traits(i).onWindow) o.auxHandle = mainWindow;
         o.hotRegion = create_hit_region(e, o.hotRect, height);
     }
     // The tint crayon's colour words choose the channel it raises: red at first.
-    g_sceneObjects[22].red = 1;
-    g_sceneObjects[22].green = 0;
-    g_sceneObjects[22].blue = 0;
+    SceneObject& tintCrayon = g_sceneObjects[kTintCrayon];
+    tintCrayon.red = 1;
+    tintCrayon.green = 0;
+    tintCrayon.blue = 0;
     assign_options_panels(g_sceneObjects);
     scene_install_tool_families(g_sceneObjects);
 }

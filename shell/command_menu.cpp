@@ -9,8 +9,9 @@
 #include <cstring>
 #include <iterator>
 
+#include "pictures/commands.h"
+#include "resources/resource_ids.h"
 #include "shell/menu_art.h"
-#include "shell/window_proc.h"
 
 namespace {
 
@@ -36,7 +37,6 @@ constexpr MenuItem kItems[] = {
 };
 constexpr int32_t kRowCount = static_cast<int32_t>(std::size(kItems));
 
-constexpr int16_t kBlankTemplate = 156;
 constexpr int16_t kFace = 0;  // Arial
 constexpr int16_t kTextSize = 18;
 constexpr int32_t kItemHeight = 30;
@@ -46,9 +46,6 @@ constexpr int32_t kTextLeft = 40;  // the dots sit in the column before it
 constexpr int32_t kTextRight = 26;
 constexpr int32_t kMinWidth = 170;
 constexpr int32_t kShadow = 5;  // the shadow reaches this far right of and below the panel
-constexpr int16_t kClickSound = 1034;
-constexpr int16_t kPointerOverItem = 202;
-constexpr int16_t kPointerElsewhere = 203;
 
 constexpr ArtColour kPanel{255, 248, 225};
 constexpr ArtColour kEdge{122, 72, 32};
@@ -195,7 +192,7 @@ void set_hot(NativeWindow dialog, int32_t row) {
 }
 
 void choose(NativeWindow dialog, int32_t row) {
-    tb_PlaySoundNoStop(kClickSound);
+    tb_PlaySoundNoStop(kSoundPickUp);
     tb_EndDialog(dialog, kItems[row].id);
 }
 
@@ -227,7 +224,7 @@ int32_t menu_proc(NativeWindow dialog, int32_t message, int64_t wParam, int64_t 
             return 1;
         case TB_WM_MOUSEMOVE: {
             int32_t row = row_at(x, y);
-            tb_SetCursor(row >= 0 ? kPointerOverItem : kPointerElsewhere);
+            tb_SetCursor(row >= 0 ? kCursorHandPoint : kCursorArrow);
             set_hot(dialog, row);
             return 1;
         }
@@ -317,7 +314,7 @@ int32_t menu_run_at(int32_t x, int32_t y) {
     g_run = Run{};
     g_run.open = true;
     g_run.rect = Rect{panel.left, panel.top, panel.right + kShadow, panel.bottom + kShadow};
-    int32_t chosen = tb_DoDialog(kBlankTemplate, menu_proc);
+    int32_t chosen = tb_DoDialog(kDialogBlank, menu_proc);
     if (g_run.backdrop >= 0) tb_DisposeBitmap(g_run.backdrop);
     if (g_run.canvas >= 0) tb_DisposeBitmap(g_run.canvas);
     g_run = Run{};
@@ -327,4 +324,17 @@ int32_t menu_run_at(int32_t x, int32_t y) {
 void menu_open_at(int32_t x, int32_t y) {
     int32_t chosen = menu_run_at(x, y);
     if (chosen != 0) handle_menu_id(chosen);
+}
+
+int32_t menu_id_to_command(int32_t menuId) {
+    // New, Open, Save, Gallery, Preferences, (unused), About, Help, Quit.
+    static const int32_t kCommands[9] = {2, 3, 1, 7, 6, -2, 4, 5, 0};
+    int32_t index = menuId - kFirstMenuId;
+    if (index < 0 || index > 8) return -2;
+    return kCommands[index];
+}
+
+void handle_menu_id(int32_t menuId) {
+    int32_t command = menu_id_to_command(menuId);
+    if (command >= 0) do_command(command);
 }

@@ -1,11 +1,19 @@
 #include "shell/startup.h"
 
+#include "pictures/commands.h"
+#include "pictures/stamp_picker.h"
+#include "print/print_picture.h"
+#include "resources/resource_ids.h"
+#include "scene/input_dispatch.h"
 #include "scene/scene.h"
-#include "scene/scene_object.h"
+#include "scene/scene_hooks.h"
+#include "scene/scene_table.h"
+#include "scene/tool_traits.h"
 #include "shell/app_state.h"
 #include "shell/command_menu.h"
 #include "shell/preferences.h"
 #include "shell/window_proc.h"
+#include "text/text_tool.h"
 #include "toolbox/toolbox.h"
 
 AppState g_app;
@@ -34,26 +42,29 @@ bool create_main_window() {
     return true;
 }
 
+// The commands and dialogs the input dispatch opens, which sit above the scene.
+void connect_scene_hooks() {
+    g_sceneHooks = SceneHooks{do_command,        print_picture, text_dialog_run,
+                              text_draw_preview, text_stamp,    stamp_picker_run};
+}
+
 void startup_init() {
     preferences_set_defaults();
     preferences_load();
     tb_SetSoundSwitch(&g_prefs.soundOn);
+    connect_scene_hooks();
     Rect client;
     tb_GetClientRect(g_app.mainWindow, &client);
     scene_startup(client.right, client.bottom);
-    tb_SetCursor(203);
+    tb_SetCursor(kCursorArrow);
 }
 
 }  // namespace
 
 void idle_pass() {
-    int32_t current = g_currentObject;
-    if (current != 8 && current != 15 && current != 16 && current != 17) return;
-    SceneObject& object = g_sceneObjects[current];
-    if (object.active == 0 || tb_KeyDown('C') == 0) return;
-    object.active = 0;
-    if (current == 8) object.mode = 0;
-    object.size = 1;
+    if (tool_traits(g_currentObject).carries == ToolCarries::Nothing) return;
+    if (g_sceneObjects[g_currentObject].active == 0 || tb_KeyDown('C') == 0) return;
+    input_put_down();
     scene_compose_picture();
 }
 

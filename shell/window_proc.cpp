@@ -1,9 +1,8 @@
 #include "shell/window_proc.h"
 
-#include "pictures/commands.h"
 #include "scene/input_dispatch.h"
 #include "scene/scene.h"
-#include "scene/scene_object.h"
+#include "scene/scene_table.h"
 #include "shell/app_state.h"
 #include "shell/command_menu.h"
 
@@ -58,19 +57,6 @@ void destroy_main_window() {
 
 }  // namespace
 
-int32_t menu_id_to_command(int32_t menuId) {
-    // New, Open, Save, Gallery, Preferences, (unused), About, Help, Quit.
-    static const int32_t kCommands[9] = {2, 3, 1, 7, 6, -2, 4, 5, 0};
-    int32_t index = menuId - kFirstMenuId;
-    if (index < 0 || index > 8) return -2;
-    return kCommands[index];
-}
-
-void handle_menu_id(int32_t menuId) {
-    int32_t command = menu_id_to_command(menuId);
-    if (command >= 0) do_command(command);
-}
-
 void window_proc(const TbEvent* e) {
     remember_pointer(e);
     switch (e->kind) {
@@ -90,7 +76,7 @@ void window_proc(const TbEvent* e) {
             break;
         case TB_EVENT_FOCUS_LOST:
             g_app.focusLost = 1;
-            g_buttonHeldByEvents = 0;
+            input_button_state(0);
             break;
         case TB_EVENT_EXPOSE:
             if (main_window_exists() && g_app.sceneReady != 0) scene_repaint_all();
@@ -114,19 +100,19 @@ void window_proc(const TbEvent* e) {
             if (main_window_exists()) input_pointer_move(e->x & 0xFFFF, e->y & 0xFFFF);
             break;
         case TB_EVENT_BUTTON_DOWN:
-            g_buttonHeldByEvents = 1;
+            input_button_state(1);
             if (g_app.focusLost == 0 && main_window_exists()) {
                 input_button_down(e->x & 0xFFFF, e->y & 0xFFFF);
             }
             break;
         case TB_EVENT_BUTTON_UP:
-            g_buttonHeldByEvents = 0;
+            input_button_state(0);
             if (g_app.focusLost == 0 && main_window_exists()) {
                 input_button_up(e->x & 0xFFFF, e->y & 0xFFFF);
             }
             break;
         case TB_EVENT_DOUBLE_CLICK:
-            g_buttonHeldByEvents = 1;
+            input_button_state(1);
             if (main_window_exists()) input_double_click(e->x & 0xFFFF, e->y & 0xFFFF);
             break;
         case TB_EVENT_SECONDARY_DOWN:

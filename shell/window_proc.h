@@ -4,7 +4,3 @@
 #include "toolbox/toolbox.h"
 
 void window_proc(const TbEvent* event);
-// Command menu ids and the command numbers they send.
-constexpr int32_t kFirstMenuId = 40019;
-int32_t menu_id_to_command(int32_t menuId);  // -2 when the id sends nothing
-void handle_menu_id(int32_t menuId);

@@ -7,7 +7,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "scene/scene_object.h"
+#include "resources/resource_ids.h"
+#include "scene/scene_table.h"
 #include "shell/app_state.h"
 #include "shell/window_proc.h"
 #include "test_support.h"
@@ -113,7 +114,7 @@ TEST_F(CommandMenu, TheItemUnderAClickIsChosenWithASound) {
                  320, 40);
     EXPECT_EQ(chosen, 40019);
     EXPECT_EQ(headless::sounds().size(), before + 1);
-    EXPECT_EQ(headless::cursor_id(), 202);
+    EXPECT_EQ(headless::cursor_id(), kCursorHandPoint);
     // A click on the panel's edge chooses nothing: the menu stays open until Escape.
     EXPECT_EQ(run_with({pointer(TB_EVENT_BUTTON_UP, 320, 40 + 2), key(TB_VK_ESCAPE)}), 0);
 }

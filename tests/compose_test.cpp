@@ -2,7 +2,9 @@
 // showing only what changed, the zoom, undo, the clearing animations and a display change.
 #include <algorithm>
 #include <cstring>
+#include <string>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "scene/frame.h"
 #include "scene_fixture.h"
@@ -13,8 +15,10 @@ using ComposeTest = SceneTest;
 
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-// Pot fill points in window coordinates (the pot art lies at (475, H - 96)).
-Point pot_point(int32_t height, int32_t x, int32_t y) { return Point{475 + x, height - 96 + y}; }
+// A pot's fill point in window coordinates (the pot art lies at (475, H - 96)).
+Point pot_point(int32_t height, int32_t pot) {
+    return Point{475 + kPointsPotFill[pot].x, height - 96 + kPointsPotFill[pot].y};
+}
 
 TEST_F(ComposeTest, LayoutAndPictureSizeFollowTheWindow) {
     struct Case {
@@ -49,20 +53,20 @@ TEST_F(ComposeTest, PotsAndSwatchShowTheirColours) {
     start_scene(640, 480);
     const int32_t h = 480;
     auto back = [&](Point p) { return pixel_rgb(g_backBuffer, p.x, p.y); };
-    EXPECT_EQ(back(pot_point(h, 92, 8)), 0xFF0000u);
-    EXPECT_EQ(back(pot_point(h, 97, 15)), 0x0000FFu);
-    EXPECT_EQ(back(pot_point(h, 118, 24)), 0xFF8000u);
-    EXPECT_EQ(back(pot_point(h, 50, 3)), 0x000000u);
+    EXPECT_EQ(back(pot_point(h, 2)), 0xFF0000u);
+    EXPECT_EQ(back(pot_point(h, 4)), 0x0000FFu);
+    EXPECT_EQ(back(pot_point(h, 7)), 0xFF8000u);
+    EXPECT_EQ(back(pot_point(h, 1)), 0x000000u);
     EXPECT_EQ(g_potColours[7].red, 65025);
     EXPECT_EQ(g_potColours[7].green, 32640);
     EXPECT_EQ(g_potColours[7].blue, 0);
     // Orange paint spilt beside pot 7, at 80 %.
     EXPECT_EQ(back(Point{597, h - 63}), 0xCC6600u);
     // The current colour, red, in the swatch.
-    EXPECT_EQ(back(Point{439 + 21, h - 40 + 8}), 0xFF0000u);
+    EXPECT_EQ(back(Point{439 + kPointSwatchFill.x, h - 40 + kPointSwatchFill.y}), 0xFF0000u);
 
     scene_set_pot(7, 0, 0, 65025, false);
-    EXPECT_EQ(back(pot_point(h, 118, 24)), 0x0000FFu);
+    EXPECT_EQ(back(pot_point(h, 7)), 0x0000FFu);
     EXPECT_EQ(back(Point{597, h - 63}), 0x0000CCu);
     EXPECT_EQ(g_potColours[7].blue, 65025);
     scene_show_colour(0, 65025, 0, true);
@@ -72,7 +76,7 @@ TEST_F(ComposeTest, PotsAndSwatchShowTheirColours) {
 
     // A full composition keeps the changed pot.
     scene_compose(false, true, true);
-    EXPECT_EQ(back(pot_point(h, 118, 24)), 0x0000FFu);
+    EXPECT_EQ(back(pot_point(h, 7)), 0x0000FFu);
     EXPECT_TRUE(shown_boxes().empty());
 }
 
@@ -118,6 +122,53 @@ TEST_F(ComposeTest, ZoomShowsAQuarterTwiceAsLargeAndMapsPoints) {
     EXPECT_EQ(scene_window_to_picture(157, 26).x, 10);
 }
 
+// The window pixels that show a rectangle of the picture are where the picture area really
+// shows it, plain and zoomed, also where the 2x view does not divide evenly (an odd width).
+TEST_F(ComposeTest, APictureRectangleMapsToThePixelsThatShowIt) {
+    struct Size {
+        int32_t w, h;
+    };
+    const Rect rects[] = {{5, 7, 6, 8},        {100, 50, 101, 51},   {10, 20, 40, 33},
+                          {0, 0, 6, 9},        {236, 180, 250, 200}, {241, 189, 242, 190},
+                          {300, 300, 400, 350}};
+    for (Size size : {Size{640, 480}, Size{641, 483}}) {
+        for (int32_t zoomed : {0, 1}) {
+            start_scene(size.w, size.h);
+            g_zoomed = zoomed;
+            g_zoomOriginX = 5;
+            g_zoomOriginY = 7;
+            const Rect all{0, 0, scene_picture_width(), scene_picture_height()};
+            for (const Rect& r : rects) {
+                SCOPED_TRACE(std::to_string(size.w) + " zoomed " + std::to_string(zoomed) + " at " +
+                             std::to_string(r.left) + ", " + std::to_string(r.top));
+                fill_bitmap(g_pictureBitmap, all, kWhite);
+                fill_bitmap(g_pictureBitmap, r, 0xFF0000);
+                scene_draw_picture();
+                Rect red{};
+                bool any = false;
+                const Rect& area = g_layout.picture;
+                for (int32_t y = area.top; y < area.bottom; ++y) {
+                    for (int32_t x = area.left; x < area.right; ++x) {
+                        if (pixel_rgb(g_backBuffer, x, y) != 0xFF0000u) continue;
+                        red = any ? Rect{std::min(red.left, x), std::min(red.top, y),
+                                         std::max(red.right, x + 1), std::max(red.bottom, y + 1)}
+                                  : Rect{x, y, x + 1, y + 1};
+                        any = true;
+                    }
+                }
+                const Rect mapped = scene_picture_rect_to_window(r);
+                EXPECT_EQ(mapped.left, red.left);
+                EXPECT_EQ(mapped.top, red.top);
+                EXPECT_EQ(mapped.right, red.right);
+                EXPECT_EQ(mapped.bottom, red.bottom);
+            }
+            scene_release();
+        }
+    }
+    g_zoomed = 0;
+    EXPECT_EQ(scene_picture_rect_to_window(Rect{3, 3, 3, 9}).right, 0) << "empty stays empty";
+}
+
 TEST_F(ComposeTest, UndoBringsBackThePictureBeforeTheStroke) {
     start_scene(640, 480);
     scene_save_undo();
@@ -147,7 +198,8 @@ TEST_F(ComposeTest, EachClearingAnimationEndsWhiteAndCanBeUndone) {
     start_scene(640, 480);
     std::strcpy(g_pictureFileName, "Castle.bmp");
     // The four animations come in turn, each with its own sound.
-    const int16_t expectedSounds[4] = {1016, 1017, 1031, 1018};
+    const int16_t expectedSounds[4] = {kSoundClearWipe, kSoundClearDrips, kSoundClearShrink,
+                                       kSoundClearSlide};
     for (int32_t turn = 0; turn < 4; ++turn) {
         paint_something();
         headless::finish_sound();
@@ -229,15 +281,28 @@ TEST(FrameStrips, CoverThePictureAreaAtAnySize) {
     for (Size s : {Size{640, 480}, Size{800, 600}, Size{1024, 768}, Size{1280, 1024},
                    Size{1920, 1080}, Size{2560, 1440}, Size{3840, 2160}, Size{1080, 1920}}) {
         auto pieces = scene_frame_pieces(s.w, s.h);
-        // Left strip (105, 112) beside the picture down to the table; bottom (106, 113) to the
-        // right edge; top (110) and right (111) along the whole picture area.
-        EXPECT_EQ(first_gap(covered(pieces, 105, 112, true, 16, s.h - 80), 16), -1)
+        // The left strip and its pieces beside the picture down to the table; the bottom strip
+        // and its pieces to the right edge; the top and right pieces (with the corners) along
+        // the whole picture area.
+        EXPECT_EQ(
+            first_gap(covered(pieces, kBitmapFrameLeft, kBitmapFrameLeftPiece, true, 16, s.h - 80),
+                      16),
+            -1)
             << s.w << "x" << s.h;
-        EXPECT_EQ(first_gap(covered(pieces, 106, 113, false, 130, s.w), 130), -1)
+        EXPECT_EQ(
+            first_gap(covered(pieces, kBitmapFrameBottom, kBitmapFrameBottomPiece, false, 130, s.w),
+                      130),
+            -1)
             << s.w << "x" << s.h;
-        EXPECT_EQ(first_gap(covered(pieces, 110, 108, false, 130, s.w), 130), -1)
+        EXPECT_EQ(
+            first_gap(covered(pieces, kBitmapFrameTop, kBitmapFrameCornerTopRight, false, 130, s.w),
+                      130),
+            -1)
             << s.w << "x" << s.h;
-        EXPECT_EQ(first_gap(covered(pieces, 111, 109, true, 0, s.h - 80), 0), -1)
+        EXPECT_EQ(first_gap(covered(pieces, kBitmapFrameRight, kBitmapFrameCornerBottomRight, true,
+                                    0, s.h - 80),
+                            0),
+                  -1)
             << s.w << "x" << s.h;
     }
 }
@@ -248,8 +313,8 @@ TEST(FrameStrips, KeepTheDesignedPlacementWhereItCovers) {
     std::vector<int32_t> bottom;
     std::vector<int32_t> right;
     for (const FramePiece& p : pieces) {
-        if (p.bitmapId == 113) bottom.push_back(p.rect.left);
-        if (p.bitmapId == 111) right.push_back(p.rect.top);
+        if (p.bitmapId == kBitmapFrameBottomPiece) bottom.push_back(p.rect.left);
+        if (p.bitmapId == kBitmapFrameRight) right.push_back(p.rect.top);
     }
     EXPECT_EQ(bottom, (std::vector<int32_t>{788, 788, 296}));
     EXPECT_EQ(right, (std::vector<int32_t>{539, 539, 150, 0}));
@@ -257,7 +322,7 @@ TEST(FrameStrips, KeepTheDesignedPlacementWhereItCovers) {
     // piece abuts instead.
     bottom.clear();
     for (const FramePiece& p : scene_frame_pieces(1920, 1080)) {
-        if (p.bitmapId == 113) bottom.push_back(p.rect.left);
+        if (p.bitmapId == kBitmapFrameBottomPiece) bottom.push_back(p.rect.left);
     }
     EXPECT_EQ(bottom, (std::vector<int32_t>{1428, 1428, 936, 444}));
 }

@@ -2,6 +2,7 @@
 // choosers' bars and their widened hit areas.
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"
 #include "tools/tool_ops.h"
@@ -21,8 +22,8 @@ class DefaultStrokeTest : public ::testing::Test {
         tb_SetForeColor(picture, 65025, 65025, 65025);
         tb_PaintRect(picture, &all);
         tool_init(&pencil, back, picture);
-        pencil.soundId = 1000;
-        pencil.cursorId = 204;
+        pencil.soundId = kSoundPencil;
+        pencil.cursorId = kCursorPencil;
         pencil.setColour(&pencil, 0, 0, 65025);
     }
 
@@ -111,7 +112,7 @@ TEST_F(DefaultStrokeTest, StrokeStateSoundAndCursor) {
     EXPECT_EQ(pencil.active, 1);
     EXPECT_TRUE(headless::playing());
     EXPECT_TRUE(headless::sounds().back().loop);
-    EXPECT_EQ(headless::cursor_id(), 204);
+    EXPECT_EQ(headless::cursor_id(), kCursorPencil);
     pencil.drag(&pencil, 4, 1);
     EXPECT_EQ(pencil.curX, 4);
     EXPECT_EQ(pencil.lastX, 4);
@@ -133,7 +134,7 @@ TEST_F(DefaultStrokeTest, DrawObjectCutsOutOrSkipsWithoutAMask) {
     tb_SetForeColor(back, 0, 65025, 0);
     tb_PaintRect(back, &all);
     pencil.hotRect = Rect{0, 0, 20, 20};
-    pencil.imageId = 154;
+    pencil.imageId = kBitmapPencil;
     pencil.maskId = -1;
     pencil.drawObject(&pencil);
     for (int32_t y = 0; y < 20; ++y) {

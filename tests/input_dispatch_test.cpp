@@ -8,14 +8,18 @@
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
-#include "scene/scene_object.h"
+#include "scene/scene_hooks.h"
+#include "scene/scene_table.h"
 #include "shell/app_state.h"
 #include "shell/preferences.h"
+#include "shell/startup.h"
 #include "shell/window_proc.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"
@@ -107,7 +111,7 @@ TEST_F(InputDispatch, ToolsArePickedUpOnReleaseFromTheShownShelfOnly) {
     input_button_up(kEraser.x, kEraser.y);
     EXPECT_EQ(g_currentObject, 2);
     ASSERT_EQ(sounds_played(), before + 1);
-    EXPECT_EQ(last_sound(), sound(1034));
+    EXPECT_EQ(last_sound(), sound(kSoundPickUp));
     // The tool takes the current colour when it is picked up.
     EXPECT_EQ(g_sceneObjects[2].red, 65025);
 
@@ -127,7 +131,7 @@ TEST_F(InputDispatch, PotsAndTheirExtraRectanglesChooseTheColour) {
     EXPECT_TRUE(same(g_currentColour, colour(65025, 0, 0)));
     click(kBluePot);
     EXPECT_TRUE(same(g_currentColour, colour(0, 0, 65025)));
-    EXPECT_EQ(last_sound(), sound(1019));
+    EXPECT_EQ(last_sound(), sound(kSoundColourPick));
     EXPECT_EQ(g_sceneObjects[0].blue, 65025);  // the pencil paints blue now
     click(kBelowMagentaPot);
     EXPECT_TRUE(same(g_currentColour, colour(65025, 0, 65025)));
@@ -169,7 +173,7 @@ TEST_F(InputDispatch, StrokesPaintInPictureCoordinatesAndUndoTakesTheLastOneBack
     EXPECT_EQ(g_undoAvailable, 1);
 
     click(kUndoButton);
-    EXPECT_EQ(last_sound(), sound(1028));
+    EXPECT_EQ(last_sound(), sound(kSoundUndo));
     EXPECT_EQ(pixel_rgb(g_pictureBitmap, 230 - p.left, 150 - p.top), kWhite);
     EXPECT_EQ(pixel_rgb(g_pictureBitmap, 230 - p.left, 100 - p.top), 0xFF0000u);
     EXPECT_EQ(g_undoAvailable, 0);
@@ -265,7 +269,7 @@ TEST_F(InputDispatch, TheSpeakerTogglesSoundAndWritesTheFile) {
     size_t before = sounds_played();
     click(kSpeaker);
     ASSERT_EQ(sounds_played(), before + 1);  // heard before the sound goes off
-    EXPECT_EQ(last_sound(), sound(1015));
+    EXPECT_EQ(last_sound(), sound(kSoundClick));
     EXPECT_EQ(g_prefs.soundOn, 0);
     std::ifstream file(preferences_path(), std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(file)), {});
@@ -282,32 +286,32 @@ TEST_F(InputDispatch, TheSpeakerTogglesSoundAndWritesTheFile) {
 
 TEST_F(InputDispatch, HoverShowsPointerImagesLabelsAndButtonHighlights) {
     input_pointer_move(kBluePot.x, kBluePot.y);
-    EXPECT_EQ(headless::cursor_id(), 200);
-    EXPECT_EQ(g_shownLabel, 712);
+    EXPECT_EQ(headless::cursor_id(), kCursorDropper);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelPaintPots);
     input_pointer_move(kEraser.x, kEraser.y);
-    EXPECT_EQ(headless::cursor_id(), 201);
-    EXPECT_EQ(g_shownLabel, 704);
+    EXPECT_EQ(headless::cursor_id(), kCursorHandOpen);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelEraser);
     input_pointer_move(kSpeaker.x, kSpeaker.y);
-    EXPECT_EQ(headless::cursor_id(), 226);
-    EXPECT_EQ(g_shownLabel, 739);
+    EXPECT_EQ(headless::cursor_id(), kCursorHandPress);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelSpeaker);
     input_pointer_move(kMagnifier.x, kMagnifier.y);
-    EXPECT_EQ(g_shownLabel, 738);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelMagnifier);
     input_pointer_move(460, 450);  // the colour swatch: a label, the pointer as it was
-    EXPECT_EQ(g_shownLabel, 740);
-    EXPECT_EQ(headless::cursor_id(), 226);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelCurrentColour);
+    EXPECT_EQ(headless::cursor_id(), kCursorHandPress);
 
     input_pointer_move(kUndoButton.x, kUndoButton.y);
-    EXPECT_EQ(headless::cursor_id(), 202);
-    EXPECT_EQ(g_shownLabel, 710);
+    EXPECT_EQ(headless::cursor_id(), kCursorHandPoint);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelUndo);
     EXPECT_EQ(g_buttonHighlighted[7], 1);
     input_pointer_move(300, 200);  // over the picture: the pencil's own pointer, no label
     EXPECT_EQ(g_buttonHighlighted[7], 0);
-    EXPECT_EQ(headless::cursor_id(), 204);
+    EXPECT_EQ(headless::cursor_id(), kCursorPencil);
     EXPECT_EQ(g_shownLabel, 0);
 
     // The pencil's panel has sizes to click; the paint pot's has none.
     input_pointer_move(50, 380);
-    EXPECT_EQ(g_shownLabel, 715);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelToolOptions);
     click(Point{289, 440});
     ASSERT_EQ(g_currentObject, 6);
     input_pointer_move(50, 380);
@@ -326,7 +330,7 @@ TEST_F(InputDispatch, TheOptionsPanelSetsTheToolSize) {
     click(Point{panel.left + 70, panel.top + 40});  // the last bar of the pencil's sizes
     EXPECT_EQ(g_sceneObjects[0].size, 32);
     ASSERT_EQ(sounds_played(), before + 1);
-    EXPECT_EQ(last_sound(), sound(1035));
+    EXPECT_EQ(last_sound(), sound(kSoundOptionsClick));
 }
 
 TEST_F(InputDispatch, PressesAndReleasesAreDroppedWhileTheFocusIsAway) {
@@ -342,13 +346,162 @@ TEST_F(InputDispatch, PressesAndReleasesAreDroppedWhileTheFocusIsAway) {
     send(TB_EVENT_BUTTON_UP, 300, 200);
     EXPECT_EQ(g_pictureModified, 0);
     send(TB_EVENT_MOUSE_MOVE, kSpeaker.x, kSpeaker.y);  // moves still arrive
-    EXPECT_EQ(g_shownLabel, 739);
+    EXPECT_EQ(g_shownLabel, kBitmapLabelSpeaker);
     send(TB_EVENT_FOCUS_GAINED, 0, 0);
     send(TB_EVENT_BUTTON_DOWN, 300, 200);
     send(TB_EVENT_BUTTON_UP, 300, 200);
     EXPECT_EQ(g_pictureModified, 1);
     EXPECT_EQ(pixel_rgb(g_pictureBitmap, 300 - g_layout.picture.left, 200 - g_layout.picture.top),
               0xFF0000u);
+}
+
+bool same_rect(const Rect& a, const Rect& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+TEST_F(InputDispatch, ADragShowsExactlyWhatItChangedZoomedOrNot) {
+    const Rect& p = g_layout.picture;
+    struct Case {
+        int32_t zoomed, originX, originY;
+    };
+    for (Case c : {Case{0, 0, 0}, Case{1, 10, 20}, Case{1, 237, 184}}) {
+        SCOPED_TRACE("zoomed " + std::to_string(c.zoomed) + " at " + std::to_string(c.originX));
+        g_zoomed = c.zoomed;
+        g_zoomOriginX = c.originX;
+        g_zoomOriginY = c.originY;
+        headless::set_button(true);
+        input_button_down(200, 100);
+        const int32_t before = headless::presents();
+        input_pointer_move(230, 110);
+        Rect touched;
+        tb_GetTouchedRect(g_pictureBitmap, &touched);
+        ASSERT_LT(touched.left, touched.right) << "the drag painted";
+        // At 640 x 480 the zoomed view doubles exactly: picture pixel x shows at
+        // 147 + 2 (x - origin) .. + 2.
+        const int32_t scale = c.zoomed != 0 ? 2 : 1;
+        Rect expected{p.left + scale * (touched.left - c.originX),
+                      p.top + scale * (touched.top - c.originY),
+                      p.left + scale * (touched.right - c.originX),
+                      p.top + scale * (touched.bottom - c.originY)};
+        tb_IntersectRect(&expected, &expected, &p);
+        ASSERT_EQ(headless::presents(), before + 1);
+        EXPECT_TRUE(same_rect(headless::last_present(), expected));
+        EXPECT_TRUE(same_rect(scene_picture_rect_to_window(touched), expected));
+        headless::set_button(false);
+        input_button_up(230, 110);
+    }
+    // A drag that changes nothing shows nothing (the paint pot fills once, at the press); the
+    // mirror brush always shows it all.
+    g_zoomed = 0;
+    g_currentObject = 6;
+    headless::set_button(true);
+    input_button_down(300, 200);
+    const int32_t afterPress = headless::presents();
+    input_pointer_move(310, 200);
+    EXPECT_EQ(headless::presents(), afterPress);
+    headless::set_button(false);
+    input_button_up(310, 200);
+    g_currentObject = 26;
+    headless::set_button(true);
+    input_button_down(300, 200);
+    input_pointer_move(310, 200);
+    EXPECT_TRUE(same_rect(headless::last_present(), p));
+    headless::set_button(false);
+    input_button_up(310, 200);
+}
+
+// Records what the dispatch asked of the commands and dialogs above the scene.
+struct HookCalls {
+    std::vector<int32_t> commands;
+    int32_t prints = 0;
+    int32_t textDialogs = 0;
+    int32_t textAnswer = -1;
+    std::vector<Point> previews;
+    std::vector<Point> stamps;
+    std::vector<std::vector<int32_t>> pickers;  // sheet, mask sheet, count, page
+    int32_t stampChosen = -1;
+};
+HookCalls g_calls;
+
+SceneHooks fake_hooks() {
+    return SceneHooks{[](int32_t command) { g_calls.commands.push_back(command); },
+                      [] { ++g_calls.prints; },
+                      [] {
+                          ++g_calls.textDialogs;
+                          return g_calls.textAnswer;
+                      },
+                      [](int32_t x, int32_t y) {
+                          g_calls.previews.push_back(Point{x, y});
+                      },
+                      [](int32_t x, int32_t y) {
+                          g_calls.stamps.push_back(Point{x, y});
+                      },
+                      [](int32_t sheet, int32_t mask, int32_t count, int32_t* page) {
+                          g_calls.pickers.push_back({sheet, mask, count, *page});
+                          return g_calls.stampChosen;
+                      }};
+}
+
+TEST_F(InputDispatch, CommandsAndDialogsAreReachedThroughTheHooks) {
+    const SceneHooks saved = g_sceneHooks;
+    g_calls = HookCalls{};
+    g_sceneHooks = fake_hooks();
+    click(Point{20, 300});   // print
+    click(Point{150, 440});  // remote control
+    EXPECT_EQ(g_calls.prints, 1);
+    EXPECT_EQ(g_calls.commands, std::vector<int32_t>{-1});
+
+    // The text dialog: cancelled, nothing follows; accepted, the text follows the pointer and
+    // a release on the picture stamps it there in picture coordinates.
+    click(Point{60, 440});
+    EXPECT_EQ(g_textPlacement, 0);
+    g_calls.textAnswer = 1;
+    click(Point{60, 440});
+    EXPECT_EQ(g_calls.textDialogs, 2);
+    ASSERT_EQ(g_textPlacement, 1);
+    input_pointer_move(250, 150);
+    ASSERT_EQ(g_calls.previews.size(), 1u);
+    EXPECT_EQ(g_calls.previews[0].x, 250);
+    input_button_down(250, 150);
+    input_button_up(250, 150);
+    ASSERT_EQ(g_calls.stamps.size(), 1u);
+    EXPECT_EQ(g_calls.stamps[0].x, 250 - g_layout.picture.left);
+    EXPECT_EQ(g_calls.stamps[0].y, 150 - g_layout.picture.top);
+    EXPECT_EQ(g_textPlacement, 0);
+
+    // A stamp book opens the picker on its own sheets; a choice makes the stamp float with the
+    // pointer, which a release off the picture or the C key puts down.
+    click(Point{80, 80});  // shelf 2
+    g_calls.stampChosen = 13;
+    click(Point{230, 430});  // the butterflies
+    ASSERT_EQ(g_currentObject, 15);
+    ASSERT_EQ(g_calls.pickers.size(), 1u);
+    EXPECT_EQ(g_calls.pickers[0],
+              (std::vector<int32_t>{kBitmapStampSheetCreatures, kMaskStampSheetCreatures, 48, 0}));
+    EXPECT_EQ(g_sceneObjects[15].active, 1);
+    EXPECT_EQ(tb_GetBitmapWidth(g_stampImage), 48);
+    input_button_up(30, 300);  // off the picture
+    EXPECT_EQ(g_sceneObjects[15].active, 0);
+    EXPECT_EQ(g_sceneObjects[15].size, 1);
+    EXPECT_EQ(g_currentShelf, 2) << "putting it down clicked nothing";
+
+    click(Point{320, 430});  // the boats book
+    ASSERT_EQ(g_currentObject, 16);
+    EXPECT_EQ(g_calls.pickers.back()[0], kBitmapStampSheetBoats);
+    ASSERT_EQ(g_sceneObjects[16].active, 1);
+    idle_pass();
+    EXPECT_EQ(g_sceneObjects[16].active, 1) << "only the C key ends it";
+    headless::set_key('C', true);
+    idle_pass();
+    headless::set_key('C', false);
+    EXPECT_EQ(g_sceneObjects[16].active, 0);
+
+    // Nothing chosen: nothing floats.
+    g_calls.stampChosen = -1;
+    click(Point{400, 430});  // the shapes book
+    EXPECT_EQ(g_calls.pickers.back()[0], kBitmapStampSheetShapes);
+    EXPECT_EQ(g_sceneObjects[17].active, 0);
+    g_sceneHooks = saved;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <set>
 #include <utility>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "scene/scene_draw.h"
 #include "test_support.h"
@@ -136,9 +137,9 @@ TEST_F(PaintToolsTest, PaintbrushAtThePictureEdgeStaysInside) {
 
 TEST_F(PaintToolsTest, PaintbrushLoopsItsSoundUntilRelease) {
     tool.size = 16;
-    tool.soundId = 1001;
+    tool.soundId = kSoundPaintbrush;
     paintbrush_press(&tool, 10, 10);
-    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{1001, true}}));
+    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{kSoundPaintbrush, true}}));
     EXPECT_TRUE(headless::playing());
     paintbrush_release(&tool, 10, 10);
     EXPECT_FALSE(headless::playing());
@@ -163,12 +164,12 @@ TEST_F(PaintToolsTest, EraserAtSize1PaintsA2x2WhiteSquare) {
 TEST_F(PaintToolsTest, EraserSoundsOnlyWhileDraggingAndNeverCutsAnotherSound) {
     fill(0);
     tool.size = 24;
-    tool.soundId = 1003;
+    tool.soundId = kSoundEraser;
     eraser_press(&tool, 20, 20);
     EXPECT_TRUE(played().empty());
     eraser_drag(&tool, 21, 20);
     eraser_drag(&tool, 22, 20);  // the first is still playing: dropped
-    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{1003, false}}));
+    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{kSoundEraser, false}}));
     headless::finish_sound();
     eraser_drag(&tool, 23, 20);
     EXPECT_EQ(played().size(), 2u);
@@ -211,7 +212,7 @@ TEST_F(PaintToolsTest, SprayLoopsItsOwnSoundAndPaintsOnlyWhileActive) {
     tool.size = 24;
     colour(0, kFull, 0);
     spray_press(&tool, 20, 20);
-    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{1023, true}}));
+    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{kSoundSpray, true}}));
     EXPECT_GT(changed_pixels(kWhite), 0);
     spray_release(&tool, 20, 20);
     EXPECT_FALSE(headless::playing());
@@ -248,11 +249,11 @@ TEST_F(PaintToolsTest, PaintPotFillsTheConnectedAreaOfThePressedColour) {
 TEST_F(PaintToolsTest, PaintPotOnItsOwnColourChangesNothing) {
     set_pixel_rgb(picture, 3, 3, 0x00FF00);
     colour(kFull, kFull, kFull);
-    tool.soundId = 1004;
+    tool.soundId = kSoundPaintPot;
     paint_pot_press(&tool, 10, 10);
     EXPECT_EQ(changed_pixels(kWhite), 1);
     EXPECT_EQ(pixel_rgb(picture, 3, 3), 0x00FF00u);
-    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{1004, false}}));
+    EXPECT_EQ(played(), (std::vector<std::pair<int32_t, bool>>{{kSoundPaintPot, false}}));
     paint_pot_press(&tool, 10, 10);  // still playing: no second cue
     EXPECT_EQ(played().size(), 1u);
 }

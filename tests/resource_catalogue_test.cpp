@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"
@@ -217,7 +218,7 @@ std::vector<int32_t> sound_ids() {
     std::vector<int32_t> ids;
     for (int32_t id = 1000; id <= 1038; ++id) ids.push_back(id);
     ids.push_back(1040);
-    ids.push_back(TB_BEEP_SOUND);
+    ids.push_back(kSoundWarning);
     return ids;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "scene_fixture.h"
 
 namespace {
@@ -22,19 +23,12 @@ constexpr int32_t kWidth = 640;
 constexpr int32_t kHeight = 480;
 constexpr int32_t kBandTop = kHeight - 96;
 
-constexpr int32_t kPanelPicture = 100;
-constexpr int32_t kPanelMask = 102;
-constexpr int32_t kBandPicture = 101;
-constexpr int32_t kBandMask = 103;
-
 // Paint surfaces the program floods with a colour: each pot's surface in the pots picture (drawn
 // at (475, H - 96)) cut out by the pot's mask, the paint seen through the four front jars on the
 // band, and the current-colour blob.
-constexpr int32_t kPotsPicture = 151;
-constexpr int32_t kFirstPotMask = 141;
-constexpr Point kPotsPictureAt{475, kBandTop};
-constexpr Point kPotFillPoints[kPotCount] = {{16, 6},  {50, 3},  {92, 8},  {54, 12},
-                                             {97, 15}, {35, 20}, {75, 23}, {118, 24}};
+constexpr Point kBitmapPotsAt{475, kBandTop};
+constexpr int32_t kPotMasks[kPotCount] = {kMaskPot0, kMaskPot1, kMaskPot2, kMaskPot3,
+                                          kMaskPot4, kMaskPot5, kMaskPot6, kMaskPot7};
 struct JarPaint {
     int32_t pot;
     Point at;  // window pixel at H = 480
@@ -43,9 +37,6 @@ constexpr JarPaint kJarPaint[] = {{0, {486, kHeight - 83}},
                                   {5, {511, kHeight - 69}},
                                   {6, {551, kHeight - 64}},
                                   {7, {597, kHeight - 63}}};
-constexpr int32_t kSwatchPicture = 149;
-constexpr int32_t kSwatchMask = 150;
-constexpr Point kSwatchFillPoint{21, 8};
 
 // The polygons of these entries reach a few pixels beyond their pictures.
 bool may_overhang(int32_t entry) {
@@ -118,8 +109,8 @@ class RoomArt {
     }
 
    private:
-    LoadedImage panel_{kPanelMask};
-    LoadedImage band_{kBandMask};
+    LoadedImage panel_{kMaskLeftPanel};
+    LoadedImage band_{kMaskTableBand};
 };
 
 // ---------------------------------------------------------------------------------------------
@@ -141,18 +132,18 @@ void draw_cut_out(TargetRef target, int32_t pictureId, int32_t maskId, const Rec
 // for the front pots the paint seen through the jar is recoloured at 80 %.
 void draw_pot(BitmapRef room, int32_t pot, uint32_t rgb) {
     const Rect at = scene_pot_rect(pot);
-    const Rect part{at.left - kPotsPictureAt.x, at.top - kPotsPictureAt.y,
-                    at.right - kPotsPictureAt.x, at.bottom - kPotsPictureAt.y};
+    const Rect part{at.left - kBitmapPotsAt.x, at.top - kBitmapPotsAt.y, at.right - kBitmapPotsAt.x,
+                    at.bottom - kBitmapPotsAt.y};
     Rect whole{};
-    BitmapRef pots = tb_CreateBitmap(&whole, kPotsPicture, 24);
+    BitmapRef pots = tb_CreateBitmap(&whole, kBitmapPots, 24);
     BitmapRef paint = make_bitmap(part.right - part.left, part.bottom - part.top);
     Rect paintRect{0, 0, part.right - part.left, part.bottom - part.top};
     tb_CopyBitmap(pots, paint, &part, &paintRect, 0);
     use_colour(paint, rgb);
-    tb_FloodFill(paint, kPotFillPoints[pot].x - part.left, kPotFillPoints[pot].y - part.top, 0, 0,
+    tb_FloodFill(paint, kPointsPotFill[pot].x - part.left, kPointsPotFill[pot].y - part.top, 0, 0,
                  0);
     Rect maskRect{};
-    BitmapRef mask = tb_CreateBitmap(&maskRect, kFirstPotMask + pot, 8);
+    BitmapRef mask = tb_CreateBitmap(&maskRect, kPotMasks[pot], 8);
     tb_CopyBitmapSprite(paint, mask, room, &paintRect, &part, &at);
     tb_DisposeBitmap(mask);
     tb_DisposeBitmap(paint);
@@ -176,11 +167,11 @@ constexpr uint32_t kStartColours[kPotCount] = {0xFFFFFF, 0x000000, 0xFF0000, 0x0
 BitmapRef compose_room(int32_t shelf) {
     BitmapRef room = make_bitmap(kWidth, kHeight);
     const Rect all{0, 0, kWidth, kHeight};
-    tb_FillPattern(room, 104, &all);
+    tb_FillPattern(room, kBitmapWallpaper, &all);
     use_colour(room, 0xFFFFFF);
     tb_PaintRect(room, &g_layout.picture);
-    draw_cut_out(room, kPanelPicture, kPanelMask, Rect{0, 0, 147, kHeight});
-    draw_cut_out(room, kBandPicture, kBandMask, Rect{0, kBandTop, kWidth, kHeight});
+    draw_cut_out(room, kBitmapLeftPanel, kMaskLeftPanel, Rect{0, 0, 147, kHeight});
+    draw_cut_out(room, kBitmapTableBand, kMaskTableBand, Rect{0, kBandTop, kWidth, kHeight});
     for (int32_t pot = 0; pot < kPotCount; ++pot) draw_pot(room, pot, kStartColours[pot]);
     for (const SceneObject& o : g_sceneObjects) {
         if (o.shelf == shelf) draw_cut_out(room, o.imageId, o.maskId, o.hotRect);
@@ -236,8 +227,8 @@ std::vector<Point> region_pixels(const SceneObject& o) {
 
 // The plain table top: the commonest colour of the band's drawn pixels above its front edge.
 uint32_t empty_table_colour() {
-    LoadedImage band(kBandPicture);
-    LoadedImage mask(kBandMask);
+    LoadedImage band(kBitmapTableBand);
+    LoadedImage mask(kMaskTableBand);
     std::map<uint32_t, int32_t> counts;
     for (int32_t y = 0; y < 74; ++y) {
         for (int32_t x = g_layout.tray.left; x < g_layout.tray.right; ++x) {
@@ -365,7 +356,7 @@ TEST_F(RoomLayoutTest, PanelButtonsLieOnTheirDrawnButtons) {
 
 TEST_F(RoomLayoutTest, PotsAndTableButtonsLieOnTheirPaint) {
     const uint32_t table = empty_table_colour();
-    LoadedImage band(kBandPicture);
+    LoadedImage band(kBitmapTableBand);
     auto bare_share = [&](const Rect& r) {
         int32_t bare = 0;
         for (int32_t y = r.top; y < r.bottom; ++y) {
@@ -377,11 +368,11 @@ TEST_F(RoomLayoutTest, PotsAndTableButtonsLieOnTheirPaint) {
     for (int32_t pot = 0; pot < kPotCount; ++pot) {
         SCOPED_TRACE("pot " + std::to_string(pot));
         const Rect r = scene_pot_rect(pot);
-        LoadedImage mask(kFirstPotMask + pot);
+        LoadedImage mask(kPotMasks[pot]);
         int32_t own = 0;
         for (int32_t y = r.top; y < r.bottom; ++y) {
             for (int32_t x = r.left; x < r.right; ++x) {
-                own += mask.shows(x - kPotsPictureAt.x, y - kPotsPictureAt.y) ? 1 : 0;
+                own += mask.shows(x - kBitmapPotsAt.x, y - kBitmapPotsAt.y) ? 1 : 0;
             }
         }
         EXPECT_GE(own * 2, (r.right - r.left) * (r.bottom - r.top))
@@ -400,21 +391,21 @@ TEST_F(RoomLayoutTest, PotsAndTableButtonsLieOnTheirPaint) {
 TEST_F(RoomLayoutTest, PaintSurfacesAreClosedAreasOfOneColour) {
     // Pots: the program floods black from the fill point in its part of the pots picture.
     Rect potsRect{};
-    BitmapRef pots = tb_CreateBitmap(&potsRect, kPotsPicture, 24);
+    BitmapRef pots = tb_CreateBitmap(&potsRect, kBitmapPots, 24);
     ASSERT_NE(pots, -1);
     for (int32_t pot = 0; pot < kPotCount; ++pot) {
         SCOPED_TRACE("pot " + std::to_string(pot));
-        const Point at = kPotFillPoints[pot];
+        const Point at{kPointsPotFill[pot].x, kPointsPotFill[pot].y};
         EXPECT_EQ(pixel_rgb(pots, at.x, at.y), 0x000000u) << "the fill starts on black paint";
         const std::vector<Point> area = one_colour_area(pots, potsRect, at);
         const Rect bounds = bounds_of(area);
         Rect potInPicture = scene_pot_rect(pot);
-        tb_OffsetRect(&potInPicture, -kPotsPictureAt.x, -kPotsPictureAt.y);
+        tb_OffsetRect(&potInPicture, -kBitmapPotsAt.x, -kBitmapPotsAt.y);
         EXPECT_TRUE(contains(potInPicture, bounds))
             << "paint " << describe(bounds) << " leaves the pot";
         EXPECT_TRUE(contains(grown(potsRect, -1), bounds))
             << "paint " << describe(bounds) << " is open at the edge of the pots picture";
-        LoadedImage mask(kFirstPotMask + pot);
+        LoadedImage mask(kPotMasks[pot]);
         int32_t hidden = 0;
         for (const Point& p : area) hidden += mask.shows(p.x, p.y) ? 0 : 1;
         EXPECT_EQ(hidden, 0) << "paint outside the pot's mask";
@@ -423,11 +414,12 @@ TEST_F(RoomLayoutTest, PaintSurfacesAreClosedAreasOfOneColour) {
 
     // The current-colour blob.
     Rect swatchRect{};
-    BitmapRef swatch = tb_CreateBitmap(&swatchRect, kSwatchPicture, 24);
-    EXPECT_EQ(pixel_rgb(swatch, kSwatchFillPoint.x, kSwatchFillPoint.y), 0x000000u);
-    const std::vector<Point> blob = one_colour_area(swatch, swatchRect, kSwatchFillPoint);
+    BitmapRef swatch = tb_CreateBitmap(&swatchRect, kBitmapSwatch, 24);
+    EXPECT_EQ(pixel_rgb(swatch, kPointSwatchFill.x, kPointSwatchFill.y), 0x000000u);
+    const std::vector<Point> blob =
+        one_colour_area(swatch, swatchRect, Point{kPointSwatchFill.x, kPointSwatchFill.y});
     EXPECT_TRUE(contains(grown(swatchRect, -1), bounds_of(blob))) << "the swatch's paint is open";
-    LoadedImage swatchMask(kSwatchMask);
+    LoadedImage swatchMask(kMaskSwatch);
     int32_t hidden = 0;
     for (const Point& p : blob) hidden += swatchMask.shows(p.x, p.y) ? 0 : 1;
     EXPECT_EQ(hidden, 0);
@@ -461,14 +453,14 @@ TEST_F(RoomLayoutTest, RepaintingAPotChangesOnlyItsOwnPaint) {
             if (jar.pot == pot) jarPaint = one_colour_area(room, whole, jar.at);
         }
         draw_pot(room, pot, 0x2288CC);
-        LoadedImage mask(kFirstPotMask + pot);
+        LoadedImage mask(kPotMasks[pot]);
         const Rect at = scene_pot_rect(pot);
         int32_t strayPixels = 0;
         for (int32_t y = kBandTop; y < kHeight; ++y) {
             for (int32_t x = 0; x < kWidth; ++x) {
                 if (pixel_rgb(room, x, y) == pixel_rgb(before, x, y)) continue;
                 const bool ownPaint =
-                    inside(at, x, y) && mask.shows(x - kPotsPictureAt.x, y - kPotsPictureAt.y);
+                    inside(at, x, y) && mask.shows(x - kBitmapPotsAt.x, y - kBitmapPotsAt.y);
                 const bool ownJar =
                     std::any_of(jarPaint.begin(), jarPaint.end(),
                                 [&](const Point& p) { return p.x == x && p.y == y; });
@@ -500,18 +492,19 @@ TEST_F(RoomLayoutTest, SmallPiecesFitTheirPlaces) {
         }
         return true;
     };
-    size_is(152, g_layout.optionsPanel);
-    size_is(153, g_layout.optionsPanel);
+    size_is(kBitmapOptionsBlank, g_layout.optionsPanel);
+    size_is(kBitmapOptionsResting, g_layout.optionsPanel);
     EXPECT_TRUE(drawn_under(g_layout.optionsPanel)) << "the options screen must sit on the panel";
-    for (int32_t id : {600, 601, 604}) size_is(id, g_layout.speaker);
-    for (int32_t id : {602, 603}) size_is(id, g_layout.magnifier);
+    for (int32_t id : {kBitmapSpeakerOn, kBitmapSpeakerOff, kBitmapSpeakerLoud})
+        size_is(id, g_layout.speaker);
+    for (int32_t id : {kBitmapMagnifierOff, kBitmapMagnifierOn}) size_is(id, g_layout.magnifier);
     EXPECT_TRUE(drawn_under(g_layout.speaker));
     EXPECT_TRUE(drawn_under(g_layout.magnifier));
-    size_is(kSwatchPicture, g_layout.swatch);
+    size_is(kBitmapSwatch, g_layout.swatch);
 
     // Hover labels replace the band's front edge left of x = 572: the blank label continues it,
     // and every label meets the band without a seam at both ends.
-    LoadedImage band(kBandPicture);
+    LoadedImage band(kBitmapTableBand);
     const int32_t labelTop = g_layout.labelStrip.top - kBandTop;
     for (int32_t id = 700; id <= 740; ++id) {
         LoadedImage label(id);
@@ -523,7 +516,7 @@ TEST_F(RoomLayoutTest, SmallPiecesFitTheirPlaces) {
         }
         EXPECT_EQ(seams, 0) << "label " << id << " does not meet the band";
     }
-    LoadedImage blank(700);
+    LoadedImage blank(kBitmapLabelBlank);
     int32_t same = 0;
     for (int32_t y = 0; y < blank.height(); ++y) {
         for (int32_t x = 0; x < blank.width(); ++x)

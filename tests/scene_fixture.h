@@ -5,7 +5,7 @@
 
 #include "scene/scene.h"
 #include "scene/scene_draw.h"
-#include "scene/scene_object.h"
+#include "scene/scene_table.h"
 #include "shell/preferences.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"

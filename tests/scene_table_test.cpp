@@ -1,5 +1,6 @@
 // The table of scene objects: hit regions that follow the window's bottom edge, shelves that
 // decide what can be hit, the fields and shared operations each entry gets.
+#include "resources/resource_ids.h"
 #include "scene_fixture.h"
 #include "tools/tool_ops.h"
 
@@ -66,10 +67,10 @@ TEST_F(SceneTableTest, EntriesGetTheirFieldsAndSharedOperations) {
     EXPECT_EQ(tint.green, 0);
     EXPECT_EQ(tint.blue, 0);
     EXPECT_EQ(g_sceneObjects[29].size, 90);
-    EXPECT_EQ(g_sceneObjects[12].mode, 215);
-    EXPECT_EQ(g_sceneObjects[5].soundId, 1029);
-    EXPECT_EQ(scene_object_label(0), 701);
-    EXPECT_EQ(scene_object_label(9), 734);
+    EXPECT_EQ(g_sceneObjects[12].mode, kBitmapTexturePebbles);
+    EXPECT_EQ(g_sceneObjects[5].soundId, kSoundShapeTemplate);
+    EXPECT_EQ(scene_object_label(0), kBitmapLabelPencil);
+    EXPECT_EQ(scene_object_label(9), kBitmapLabelTextureBrushes);
 
     // The Pencil keeps the default stroke; panels are shared by their groups.
     EXPECT_EQ(g_sceneObjects[0].press, tool_default_press);

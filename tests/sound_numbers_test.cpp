@@ -6,14 +6,15 @@
 #include <cstdint>
 #include <set>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"
 
 namespace {
 
-constexpr int16_t kLoopSound = 1000;
-constexpr int16_t kShotSound = 1015;
+constexpr int16_t kLoopSound = kSoundPencil;
+constexpr int16_t kShotSound = kSoundClick;
 
 const uint8_t* wave_of(int16_t id) { return find_resource(ResourceKind::Sound, id).data; }
 
@@ -22,7 +23,7 @@ class Sounds : public ::testing::Test {
     void SetUp() override {
         fresh_toolbox();
         if (wave_of(kLoopSound) == nullptr || wave_of(kShotSound) == nullptr ||
-            wave_of(TB_BEEP_SOUND) == nullptr) {
+            wave_of(kSoundWarning) == nullptr) {
             GTEST_SKIP() << "the sound resources are not built into this tree";
         }
         tb_SetSoundSwitch(&soundOn);
@@ -84,7 +85,7 @@ TEST_F(Sounds, CuesWithoutAnIdOrWhileSomethingPlaysAreDropped) {
 TEST_F(Sounds, TheBeepIsTheWarningSound) {
     tb_Beep();
     ASSERT_EQ(played(), 1u);
-    EXPECT_EQ(headless::sounds()[0].wave, wave_of(TB_BEEP_SOUND));
+    EXPECT_EQ(headless::sounds()[0].wave, wave_of(kSoundWarning));
     EXPECT_FALSE(headless::sounds()[0].loop);
 }
 

@@ -3,6 +3,7 @@
 // ends.
 #include <algorithm>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
@@ -126,7 +127,7 @@ void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
             if (inside)
                 d.proc(native, TB_WM_MOUSEMOVE, 0, pack_point(x, y));
             else
-                tb_SetCursor(203);
+                tb_SetCursor(kCursorArrow);
             break;
         case TB_EVENT_BUTTON_DOWN:
             if (inside) d.proc(native, TB_WM_LBUTTONDOWN, 0, pack_point(x, y));

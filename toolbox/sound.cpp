@@ -1,5 +1,6 @@
 // Sound effects from the WAVE resources: one voice, a new sound replaces the playing one.
 // Every sound waits on the application's sound switch; stopping never does.
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
@@ -37,5 +38,5 @@ void tb_PlaySoundNoStop(int16_t id) {
 void tb_StopSound() { platform::stop_sound(); }
 
 void tb_Beep() {
-    if (sound_on()) play(TB_BEEP_SOUND, false);
+    if (sound_on()) play(kSoundWarning, false);
 }

@@ -440,8 +440,7 @@ void tb_PlaySoundLoop(int16_t id);
 void tb_PlaySoundAsync(int16_t id);
 void tb_PlaySoundNoStop(int16_t id);
 void tb_StopSound();
-void tb_Beep();
-constexpr int16_t TB_BEEP_SOUND = 1100;  // the warning beep's sound resource
+void tb_Beep();  // the warning sound (resource kSoundWarning)
 
 uint32_t tb_TickCount();
 void tb_Delay(uint32_t milliseconds);

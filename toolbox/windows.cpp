@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
@@ -59,7 +60,7 @@ WindowRef tb_OpenWindow(const Rect* rect, const char* title) {
     WindowRef handle = TB_WINDOW_BASE + slot;
     if (isMain) {
         g_mainWindow = handle;
-        ResourceBytes icon = find_resource(ResourceKind::Icon, 375);
+        ResourceBytes icon = find_resource(ResourceKind::Icon, kIconProgram);
         if (icon.size > 8) {
             uint16_t f[4];
             std::memcpy(f, icon.data, sizeof f);

@@ -1,6 +1,7 @@
 // The operations every scene object starts with, and the Pencil's freehand stroke.
 #include <algorithm>
 
+#include "resources/resource_ids.h"
 #include "tools/tool_ops.h"
 
 void tool_init(SceneObject* object, BitmapRef sceneBitmap, BitmapRef pictureBitmap) {
@@ -109,7 +110,7 @@ void tool_default_draw_object(SceneObject* object) {
 
 void tool_default_draw_options(SceneObject* object, const Rect* panel) {
     Rect r;
-    BitmapRef blank = tb_CreateBitmap(&r, 152, 24);
+    BitmapRef blank = tb_CreateBitmap(&r, kBitmapOptionsBlank, 24);
     if (blank == -1) return;
     Rect to{panel->left, panel->top, panel->left + r.right, panel->top + r.bottom};
     tb_CopyBitmap(blank, object->sceneBitmap, &r, &to, 0);

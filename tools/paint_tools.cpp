@@ -3,8 +3,9 @@
 
 #include <cmath>
 
-#include "scene/scene_draw.h"
+#include "resources/resource_ids.h"
 #include "tools/filters.h"
+#include "tools/scene_services.h"
 #include "tools/tool_families.h"
 #include "tools/tool_ops.h"
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr double kPi = 3.14159265359;
 constexpr int32_t kFull = 65025;  // full intensity of a colour component
-constexpr int16_t kSpraySound = 1023;
 
 // The five rectangles whose union approximates a disc, by their corner's angle in degrees.
 constexpr double kDiscAngles[] = {80.0, 10.0, 62.5, 27.5, 45.0};
@@ -133,7 +133,7 @@ void eraser_release(SceneObject* object, int32_t, int32_t) { object->active = 0;
 // Spray can
 
 void spray_press(SceneObject* object, int32_t x, int32_t y) {
-    tb_PlaySoundLoop(kSpraySound);
+    tb_PlaySoundLoop(kSoundSpray);
     tool_use_colour(object, object->pictureBitmap);
     spray(object, x, y);
     object->active = 1;
@@ -177,7 +177,7 @@ void dropper_pick(SceneObject* object, int32_t x, int32_t y) {
     tool_play_cue(object);
     int32_t red = 0, green = 0, blue = 0;
     tb_GetPixel(object->pictureBitmap, x, y, &red, &green, &blue);  // black outside
-    scene_show_colour(red, green, blue, true);
+    g_sceneServices.showColour(red, green, blue, true);
 }
 
 void dropper_release(SceneObject*, int32_t, int32_t) {}

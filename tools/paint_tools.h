@@ -3,7 +3,7 @@
 // pictureBitmap; the input dispatch shows what changed.
 #pragma once
 
-#include "scene/scene_object.h"
+#include "tools/scene_object.h"
 
 // Paintbrush: a soft blob that also blurs the picture around it; the tool sound loops.
 void paintbrush_press(SceneObject* object, int32_t x, int32_t y);

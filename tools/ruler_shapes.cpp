@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "scene/scene_draw.h"
+#include "tools/scene_services.h"
 #include "tools/tool_families.h"
 #include "tools/tool_ops.h"
 

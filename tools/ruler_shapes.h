@@ -4,7 +4,7 @@
 // picture changes once, at release. press, drag and release take window coordinates.
 #pragma once
 
-#include "scene/scene_object.h"
+#include "tools/scene_object.h"
 
 // The Shape template's figures, its `mode`.
 enum ShapeMode : int32_t {

@@ -2,7 +2,7 @@
 // filled the per-entry fields and the size choosers; each replaces only the slots its tools own.
 #pragma once
 
-#include "scene/scene_object.h"
+#include "tools/scene_object.h"
 
 // Paintbrush (1), Eraser (2), Spray can (3), Paint pot (6), Colour dropper (7): press, drag and
 // release.

@@ -2,7 +2,7 @@
 // A tool family replaces only the slots it needs and keeps these for the rest.
 #pragma once
 
-#include "scene/scene_object.h"
+#include "tools/scene_object.h"
 
 // The constructor: every field to its start value, the nine operations below into the slots.
 void tool_init(SceneObject* object, BitmapRef sceneBitmap, BitmapRef pictureBitmap);

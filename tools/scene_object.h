@@ -1,10 +1,11 @@
-// The scene objects: every tool lying on the table is one record with its place, looks,
-// pointer image, sound and the operations that run when a child paints with it.
+// The scene object: every tool lying on the table is one record with its place, looks, pointer
+// image, sound and the operations that run when a child paints with it. The table of the 30
+// records is the scene's (scene/scene_table.h); the tool families fill in the operations.
 #pragma once
 
-#include "toolbox/toolbox.h"
-
 #include <cstdint>
+
+#include "toolbox/toolbox.h"
 
 struct SceneObject;
 
@@ -58,7 +59,3 @@ struct SceneObject {
 };
 
 constexpr int32_t kSceneObjectCount = 30;
-
-extern SceneObject g_sceneObjects[kSceneObjectCount];
-extern int32_t g_currentObject;  // index of the current tool, 0 at start
-extern int32_t g_currentShelf;  // 0..4, 0 at start
