@@ -67,6 +67,14 @@ bool start() {
     // start-up alone would cost a third of a second.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    // Without an X display SDL quietly picks a driver that shows nothing (the offscreen one),
+    // and the program would run on where nobody can see it: no display means no start.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver == nullptr || std::strcmp(driver, "x11") != 0) {
+        std::fprintf(stderr, "tintamar: no X display to open the window on\n");
+        SDL_Quit();
+        return false;
+    }
     keep_x_errors_harmless();
     g_lastDesktop = desktop_rect();
     return true;

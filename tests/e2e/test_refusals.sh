@@ -1,8 +1,15 @@
 #!/usr/bin/env bash
 # Start-ups that end at once: an 8-bit screen is refused with a message and exit code 0 and
-# no main window; a second copy raises the first one, shows nothing and exits 0.
+# no main window; a second copy raises the first one, shows nothing and exits 0; with no X
+# display to open its window on, the program ends with 0 instead of running unseen.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
+
+# A display that no server answers.
+(cd "$E2E_DIR" && DISPLAY=:65000 timeout "$E2E_TIMEOUT" "$PROGRAM" >"$E2E_DIR/nodisplay.log" 2>&1)
+nodisplay_exit=$?
+[ "$nodisplay_exit" = 0 ] || fail "with no display: exit code $nodisplay_exit (124: still running)"
+pass "with no display the program ends at once"
 
 start_display 800x600x8
 start_program
