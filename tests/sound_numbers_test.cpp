@@ -124,11 +124,11 @@ TEST(Numbers, RandomStaysWithinItsBoundsAndReachesBoth) {
     EXPECT_LE(r, 12);
 }
 
-TEST(Clock, DelayWaitsAtLeastItsTimeAndZeroReturnsAtOnce) {
-    uint32_t start = tb_TickCount();
-    tb_Delay(0);
-    EXPECT_LT(tb_TickCount() - start, 50u);
-    start = tb_TickCount();
-    tb_Delay(15);
-    EXPECT_GE(tb_TickCount() - start, 15u);
+// Only the lower bound is certain: a loaded machine may hold any call up for longer.
+TEST(Clock, DelayWaitsAtLeastItsTime) {
+    for (uint32_t wait : {0u, 1u, 15u}) {
+        const uint32_t start = tb_TickCount();
+        tb_Delay(wait);
+        EXPECT_GE(tb_TickCount() - start, wait);
+    }
 }

@@ -7,6 +7,8 @@ set -u
 
 E2E_TIMEOUT=${E2E_TIMEOUT:-60}
 E2E_DIR=""
+SCREEN_W=0
+SCREEN_H=0
 XVFB_PID=""
 PROGRAM_PID=""
 PROGRAM_EXIT=""
@@ -67,17 +69,23 @@ wait_until() {
   return 0
 }
 
-# start_display WxHxDEPTH: an X server of its own on the first free display.
+# start_display WxHxDEPTH: an X server of its own on the first free display. It must not reset
+# when its last client goes: at every reset Xvfb writes the display number to the -displayfd
+# descriptor again and closes it, and by then that descriptor number may belong to a client
+# just connecting (the program starting, or an xdotool command), whose connection it breaks.
 start_display() {
   local fifo="$E2E_DIR/display.fifo"
   rm -f "$fifo"
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 "$1" -nolisten tcp 3>"$fifo" >"$E2E_DIR/xvfb.log" 2>&1 &
   XVFB_PID=$!
   local number
   read -r -t "$E2E_TIMEOUT" number <"$fifo" || fail "Xvfb did not start"
   rm -f "$fifo"
   export DISPLAY=":$number"
+  SCREEN_W=${1%%x*}
+  SCREEN_H=${1#*x}
+  SCREEN_H=${SCREEN_H%%x*}
   wait_until "$E2E_TIMEOUT" xdpyinfo || fail "display $DISPLAY does not answer"
 }
 
@@ -99,20 +107,36 @@ wait_program_exit() {
 }
 
 # window_ids TITLE: ids of the windows named exactly TITLE (message boxes included, whose
-# UTF-8 names xdotool cannot search).
+# UTF-8 names xdotool cannot search). While other windows come and go, one listing of the tree
+# can leave a window out, so a window missing from it may still be there: to know that a
+# window has gone, ask about its id (window_gone).
 window_ids() {
   xwininfo -root -tree 2>/dev/null | grep -F "\"$1\":" | awk '{print $1}'
 }
 
 window_exists() { [ -n "$(window_ids "$1")" ]; }
 
+# window_count TITLE: how many windows are so named, from two listings together.
+window_count() { (window_ids "$1"; window_ids "$1") | sort -u | grep -c .; }
+
 wait_window() {
   wait_until "${2:-$E2E_TIMEOUT}" window_exists "$1" || fail "no window \"$1\" appeared"
 }
 
+# window_gone ID: the window no longer exists (or is no longer shown).
+window_gone() {
+  local info
+  info=$(xwininfo -id "$1" 2>/dev/null) || return 0
+  ! grep -q 'IsViewable' <<<"$info"
+}
+
+# wait_no_window TITLE [TIMEOUT]: waits until every window so named has gone. The windows are
+# those of two listings together, so that one listing leaving a window out cannot pass it.
 wait_no_window() {
-  wait_until "${2:-$E2E_TIMEOUT}" bash -c "! xwininfo -root -tree | grep -qF '\"$1\":'" ||
-    fail "window \"$1\" did not go away"
+  local id
+  for id in $( (window_ids "$1"; window_ids "$1") | sort -u); do
+    wait_until "${2:-$E2E_TIMEOUT}" window_gone "$id" || fail "window \"$1\" did not go away"
+  done
 }
 
 # window_geometry TITLE: prints WxH+X+Y of the first window with that title.
@@ -120,24 +144,70 @@ window_geometry() {
   xwininfo -root -tree | grep -F "\"$1\":" | head -1 | grep -oE '[0-9]+x[0-9]+\+-?[0-9]+\+-?[0-9]+' | head -1
 }
 
-# answer_box TITLE [KEY]: presses a key (Return by default) in the message box so titled.
+# box_ready ID: the message box is shown and takes keys. The native (GTK) boxes, whose class is
+# the program's, get the keyboard focus from the program once GTK has mapped them: a key sent
+# before that can be lost. SDL's own boxes never take the focus; a key sent to them waits in
+# their queue.
+box_ready() {
+  xwininfo -id "$1" 2>/dev/null | grep -q 'IsViewable' || return 1
+  xprop -id "$1" WM_CLASS 2>/dev/null | grep -q '"Tintamar"' || return 0
+  [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(($1))" ]
+}
+
+# answer_box TITLE [KEY]: presses a key (Return by default) in the message box so titled, once
+# it takes keys, and waits until it has gone.
 answer_box() {
   local id
   wait_window "$1"
   id=$(window_ids "$1" | head -1)
+  wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the box \"$1\" never took keys"
   xdotool key --window "$id" "${2:-Return}"
-  wait_no_window "$1"
+  wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "window \"$1\" did not go away"
 }
 
-main_window_id() { window_ids "Tintamar" | head -1; }
+# main_window_id: the id of the program's window that is shown (from two listings together).
+main_window_id() {
+  local id
+  for id in $( (window_ids "Tintamar"; window_ids "Tintamar") | sort -u); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && { echo "$id"; return 0; }
+  done
+  return 1
+}
 
 # wait_main_window: waits until the program's window is mapped and viewable.
 wait_main_window() {
-  wait_until "${1:-$E2E_TIMEOUT}" bash -c "xwininfo -id \$(xwininfo -root -tree | grep -F '\"Tintamar\":' | head -1 | awk '{print \$1}') | grep -q 'IsViewable'" ||
-    fail "the program's window did not appear"
+  wait_until "${1:-$E2E_TIMEOUT}" main_window_id || fail "the program's window did not appear"
 }
 
 screenshot() { import -window root "$1" 2>/dev/null || fail "screenshot failed"; }
+
+# region_sum X Y W H: a checksum of what the screen shows there.
+region_sum() {
+  import -window root -crop "$3x$4+$1+$2" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
+}
+region_changed() { [ "$(region_sum "$1" "$2" "$3" "$4")" != "$5" ]; }
+region_is() { [ "$(region_sum "$1" "$2" "$3" "$4")" = "$5" ]; }
+
+# wait_input_handled X Y: waits until the program has handled all the input sent to it so far,
+# and leaves the pointer at window point (X, Y). The pointer visits the print button, whose
+# highlight the program draws when it handles that move, then goes to (X, Y), which takes the
+# highlight away again: the program handles its input in order, so once the highlight has come
+# and gone, everything sent before has been handled too. The program only lights buttons while
+# the mouse button is up and no tool is busy, so use it after a release.
+wait_input_handled() {
+  # The print button (0, D + 285, 48, D + 325) and its highlight (0, D + 246, 111, D + 337),
+  # D = H - 480.
+  local d=$((SCREEN_H - 480))
+  local top=$((d + 246))
+  local unlit
+  unlit=$(region_sum 0 "$top" 111 91)
+  xdotool mousemove 24 $((d + 305))
+  wait_until "$E2E_TIMEOUT" region_changed 0 "$top" 111 91 "$unlit" ||
+    fail "the program did not handle its input (the print button never lit)"
+  xdotool mousemove "$1" "$2"
+  wait_until "$E2E_TIMEOUT" region_is 0 "$top" 111 91 "$unlit" ||
+    fail "the program did not handle its input (the print button stayed lit)"
+}
 
 # pixel FILE X Y: prints the pixel's colour as RRGGBB.
 pixel() {

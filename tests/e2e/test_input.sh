@@ -10,12 +10,6 @@ BLUE=0000FF
 WHITE=FFFFFF
 HIGHLIGHT=42A5F5  # the bar under the item the pointer is on
 
-# region_sum X Y W H: a checksum of what the screen shows there.
-region_sum() {
-  import -window root -crop "$3x$4+$1+$2" rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
-}
-region_changed() { [ "$(region_sum "$1" "$2" "$3" "$4")" != "$5" ]; }
-
 start_display 640x480x24
 start_program
 wait_main_window
@@ -30,7 +24,7 @@ wait_pixel 200 100 $BLUE
 xdotool mousemove 240 100 mousemove 300 100
 wait_pixel 290 100 $BLUE
 xdotool mouseup 1
-xdotool mousemove 350 250
+wait_input_handled 350 250
 screenshot "$E2E_DIR/line.png"
 for x in 205 250 295; do
   [ "$(pixel "$E2E_DIR/line.png" $x 100)" = $BLUE ] || fail "no blue line at ($x, 100)"
@@ -44,8 +38,7 @@ tray=$(region_sum 185 384 283 70)
 xdotool mousemove 30 100 click 1
 wait_until "$E2E_TIMEOUT" region_changed 185 384 283 70 "$tray" || fail "the shelf button did not change the tools"
 xdotool mousemove 25 210 click 1   # back to shelf 0
-wait_until "$E2E_TIMEOUT" bash -c "[ \"\$(import -window root -crop 283x70+185+384 rgb:- | md5sum | cut -d' ' -f1)\" = $tray ]" ||
-  fail "shelf 0 did not come back"
+wait_until "$E2E_TIMEOUT" region_is 185 384 283 70 "$tray" || fail "shelf 0 did not come back"
 pass "shelf buttons switch the tools on the table"
 
 # The right button opens the menu with its top at the pointer; Escape closes it.
@@ -71,9 +64,12 @@ pass "Escape shows the hint"
 xdotool mousemove 136 380 click 1
 wait_pixel 250 100 $WHITE
 pass "undo takes the line back"
+# The next copy starts once this one's window has gone, so that nothing is sent to it.
+old_window=$(main_window_id)
 kill -KILL -- "-$PROGRAM_PID" 2>/dev/null
 wait "$PROGRAM_PID" 2>/dev/null
 PROGRAM_PID=""
+wait_until "$E2E_TIMEOUT" window_gone "$old_window" || fail "the killed copy's window stayed"
 
 # Quit chosen with the pointer from the menu ends the program with exit code 0. The menu opens
 # at (400, 60): its rows start 7 pixels down, Quit is the last row, 258 pixels further.

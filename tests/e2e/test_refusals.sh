@@ -28,7 +28,7 @@ first=$PROGRAM_PID
 (cd "$E2E_DIR" && "$PROGRAM" >"$E2E_DIR/second.log" 2>&1)
 second_exit=$?
 [ "$second_exit" = 0 ] || fail "second copy exit code $second_exit"
-[ "$(window_ids Tintamar | wc -l)" = 1 ] || fail "$(window_ids Tintamar | wc -l) windows after a second copy"
+[ "$(window_count Tintamar)" = 1 ] || fail "$(window_count Tintamar) windows after a second copy"
 kill -0 "$first" || fail "the first copy ended"
 pass "a second copy exits 0 and leaves one window"
 

@@ -44,7 +44,7 @@ pick $POT_BLUE
 xdotool mousemove 250 100 mousedown 1
 wait_pixel 250 100 $BLUE
 xdotool mouseup 1
-xdotool mousemove 350 250
+wait_input_handled 350 250
 screenshot "$E2E_DIR/paintbrush.png"
 [ "$(pixel "$E2E_DIR/paintbrush.png" 250 112)" = $WHITE ] || fail "the paintbrush blob reaches past its disc"
 [ "$(pixel "$E2E_DIR/paintbrush.png" 238 100)" = $WHITE ] || fail "the paintbrush blob reaches past its disc"
@@ -64,7 +64,7 @@ pick $ERASER
 xdotool mousemove 300 200 mousedown 1
 wait_pixel 300 200 $WHITE
 xdotool mouseup 1
-xdotool mousemove 350 300
+wait_input_handled 350 300
 screenshot "$E2E_DIR/eraser.png"
 [ "$(count_colour "$E2E_DIR/eraser.png" 280 180 40 40 $WHITE)" = 576 ] || fail "the eraser square is not 24 x 24"
 [ "$(pixel "$E2E_DIR/eraser.png" 288 188)" = $WHITE ] || fail "the eraser square's corner"
@@ -78,7 +78,7 @@ xdotool mousemove 450 250 mousedown 1
 wait_until "$E2E_TIMEOUT" bash -c "import -window root -crop 25x25+438+238 png:- | convert - -depth 8 txt:- | grep -qi '#$RED'" ||
   fail "the spray can put no red"
 xdotool mouseup 1
-xdotool mousemove 350 300
+wait_input_handled 350 300
 screenshot "$E2E_DIR/spray.png"
 near=$(count_colour "$E2E_DIR/spray.png" 438 238 25 25 $RED)
 all=$(count_colour "$E2E_DIR/spray.png" 147 16 474 368 $RED)
@@ -93,7 +93,7 @@ xdotool mousemove 200 300 mousedown 1
 xdotool mousemove 260 300 mousemove 350 300
 wait_pixel 300 300 $BLACK
 xdotool mouseup 1
-xdotool mousemove 500 200
+wait_input_handled 500 200
 screenshot "$E2E_DIR/ruler.png"
 for x in 205 275 345; do
   [ "$(pixel "$E2E_DIR/ruler.png" $x 300)" = $BLACK ] || fail "no ruler line at ($x, 300)"
@@ -114,7 +114,7 @@ wait_pixel 450 290 $GREEN
 xdotool mousemove 470 320        # back over a smaller rectangle: the larger band goes
 wait_pixel 490 325 $BLUE
 xdotool mouseup 1
-xdotool mousemove 550 150
+wait_input_handled 550 150
 screenshot "$E2E_DIR/shape.png"
 [ "$(count_colour "$E2E_DIR/shape.png" 390 240 100 100 $GREEN)" = $((70 * 70)) ] ||
   fail "the filled rectangle is not 70 x 70"
