@@ -2,6 +2,7 @@
 // copies, byte by byte on tiny bitmaps.
 #include <gtest/gtest.h>
 
+#include "resources/resource_ids.h"
 #include "test_support.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST(CopyChecks, BadHandlesGetTheirMessageInOrderAndChangeNothing) {
     tb_CopyBitmapKeyed(5, dst, &r, &r, 0);
     tb_CopyBitmapKeyed(src, TB_WINDOW_BASE, &r, &r, 0);
     Rect out{1, 1, 1, 1};
-    tb_DrawPictureToBitmap(4, 100, 0, 0, &out);
+    tb_DrawPictureToBitmap(4, kBitmapLeftPanel, 0, 0, &out);
     tb_CopyBitmapSprite(-1, 40, dst, &r, &r, &r);  // not checked: nothing happens
     tb_CopyBitmapSprite(src, src, 99, &r, &r, &r);
     EXPECT_EQ(out.right, 1);

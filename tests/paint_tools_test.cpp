@@ -23,7 +23,7 @@ std::vector<std::pair<int32_t, bool>> played() {
     std::vector<std::pair<int32_t, bool>> ids;
     for (const headless::PlayedSound& s : headless::sounds()) {
         int32_t id = 0;
-        for (int32_t candidate = 1000; candidate <= 1040 && id == 0; ++candidate) {
+        for (int32_t candidate = kSoundPencil; candidate <= kSoundClose && id == 0; ++candidate) {
             if (find_resource(ResourceKind::Sound, candidate).data == s.wave) id = candidate;
         }
         ids.emplace_back(id, s.loop);

@@ -506,7 +506,7 @@ TEST_F(RoomLayoutTest, SmallPiecesFitTheirPlaces) {
     // and every label meets the band without a seam at both ends.
     LoadedImage band(kBitmapTableBand);
     const int32_t labelTop = g_layout.labelStrip.top - kBandTop;
-    for (int32_t id = 700; id <= 740; ++id) {
+    for (int32_t id = kBitmapLabelBlank; id <= kBitmapLabelCurrentColour; ++id) {
         LoadedImage label(id);
         size_is(id, g_layout.labelStrip);
         int32_t seams = 0;
