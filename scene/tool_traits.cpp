@@ -27,44 +27,23 @@ constexpr ToolTraits stamp_book(int32_t sheet, int32_t maskSheet) {
                       .stampMaskSheet = maskSheet};
 }
 
+// clang-format off
 constexpr ToolTraits kTraits[kSceneObjectCount] = {
     // Shelf 0: pencil, paintbrush, eraser, spray can, ruler, shape template, paint pot,
     // colour dropper, scissors.
-    kPainter,
-    kPainter,
-    kPainter,
-    kPainter,
-    kRuler,
-    kShapeTemplate,
-    kPainter,
-    kDropper,
-    kScissors,
+    kPainter, kPainter, kPainter, kPainter, kRuler, kShapeTemplate, kPainter, kDropper, kScissors,
     // Shelf 1: the texture brushes.
-    kPainter,
-    kPainter,
-    kPainter,
-    kPainter,
-    kPainter,
-    kPainter,
+    kPainter, kPainter, kPainter, kPainter, kPainter, kPainter,
     // Shelf 2: the stamp books (butterflies, boats, shapes).
     stamp_book(kBitmapStampSheetCreatures, kMaskStampSheetCreatures),
     stamp_book(kBitmapStampSheetBoats, kMaskStampSheetBoats),
     stamp_book(kBitmapStampSheetShapes, kMaskStampSheetShapes),
     // Shelf 3: screwdriver, sunglasses, light bulb, tissue, tint crayon, salt shaker.
-    kPainter,
-    kPainter,
-    kPainter,
-    kPainter,
-    kTintCrayon,
-    kPainter,
+    kPainter, kPainter, kPainter, kPainter, kTintCrayon, kPainter,
     // Shelf 4: chisel, ball brush, mirror brush, star wand, needle and thread, splat gun.
-    kPainter,
-    kPainter,
-    kMirrorBrush,
-    kPainter,
-    kPainter,
-    kPainter,
+    kPainter, kPainter, kMirrorBrush, kPainter, kPainter, kPainter,
 };
+// clang-format on
 
 }  // namespace
 
