@@ -499,8 +499,12 @@ void input_button_up(int32_t x, int32_t y) {
 
 void input_put_down() {
     SceneObject& o = current();
-    const ToolCarries carries = traits().carries;
+    const ToolTraits& t = traits();
+    const ToolCarries carries = t.carries;
     if (carries == ToolCarries::Nothing) return;
+    // Where the tool drew it last: it may reach beyond the picture area, which the caller
+    // brings up to date.
+    if (carrying(o, t)) remove_floating(o.curX, o.curY, t);
     o.active = 0;
     if (carries == ToolCarries::CutOut) o.mode = 0;
     o.size = 1;

@@ -29,6 +29,7 @@ int32_t input_pot_at(int32_t x, int32_t y);
 int32_t input_choose_stamp(int32_t entry);
 
 // The tool in hand stops carrying its cut-out or stamp and ends what it was doing (`active`
-// and, for the scissors, `mode` to 0, `size` to 1); nothing for tools that carry nothing. The
-// screen is left to the caller.
+// and, for the scissors, `mode` to 0, `size` to 1); nothing for tools that carry nothing. What
+// it carried is taken off the window where the tool drew it last (its curX, curY); the rest of
+// the screen is left to the caller.
 void input_put_down();
