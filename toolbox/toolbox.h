@@ -262,6 +262,13 @@ void tb_GetWindowRect(WindowRef window, Rect* rect);
 void tb_SetWindowTitle(WindowRef window, const char* title);
 NativeWindow tb_GetNativeWindow(WindowRef window);
 WindowRef tb_GetMainWindow();
+// Holding a window's updates: drawing onto it goes on changing its pixels at once, but the
+// screen shows them only when tb_ShowWindowUpdates ends the hold, all in one rectangle around
+// everything drawn meanwhile. A picture taken back and drawn again a few pixels away thus
+// reaches the screen in one piece and never blinks. Holds do not nest; a bad handle is
+// reported ("Invalid window!") and changes nothing.
+void tb_HoldWindowUpdates(WindowRef window);
+void tb_ShowWindowUpdates(WindowRef window);
 // Moves and sizes a window over the given screen rectangle (its pixels are kept where they
 // still fit, the rest starts black).
 void tb_MoveWindow(WindowRef window, const Rect* rect);
