@@ -258,6 +258,9 @@ TEST_F(ScissorsStamps, TheCKeyEndsCarryingWithoutLeavingTheCutOnTheWindow) {
     SceneObject& s = tool(kScissors);
     cut(Point{200, 100}, Point{240, 130});
     move(400, 250);
+    const int32_t shown = headless::presents();
+    move(404, 252);
+    EXPECT_EQ(headless::presents(), shown + 1) << "a move reaches the screen in one piece";
     EXPECT_EQ(s.size, 40);
     EXPECT_FALSE(window_shows_back_buffer(Rect{380, 235, 420, 265}));
 

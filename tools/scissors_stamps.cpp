@@ -83,6 +83,20 @@ BitmapRef new_bitmap(int32_t width, int32_t height, int32_t depth) {
     return bitmap;
 }
 
+// Everything drawn on the window while one of these lives reaches the screen at once, when it
+// goes: the window taken back where something was and that thing drawn a few pixels away show
+// as one change, without a blink between them.
+class OneUpdate {
+   public:
+    explicit OneUpdate(TargetRef window) : window_(window) { tb_HoldWindowUpdates(window_); }
+    ~OneUpdate() { tb_ShowWindowUpdates(window_); }
+    OneUpdate(const OneUpdate&) = delete;
+    OneUpdate& operator=(const OneUpdate&) = delete;
+
+   private:
+    TargetRef window_;
+};
+
 // The tool carries nothing any more: idle, ready for a new cut.
 void end_carrying(SceneObject* object) {
     object->active = 0;
@@ -116,6 +130,7 @@ void stamp_cut(SceneObject* object, int32_t x, int32_t y) {
 // The rubber band follows the pointer, its corner held inside the picture area.
 void drag_band(SceneObject* object, int32_t x, int32_t y) {
     tool_play_cue(object);
+    const OneUpdate update(object->auxHandle);
     const Rect old = spanned(object->lastX, object->lastY, object->curX, object->curY);
     const Rect& area = g_layout.picture;
     object->curX = std::clamp(x, area.left, area.right);
@@ -134,6 +149,7 @@ void carry_cut(SceneObject* object, int32_t x, int32_t y) {
     const bool dropped = tb_KeyDown(kDropKey) != 0;
     if (dropped) end_carrying(object);
     if (g_floatingImage == -1) return;
+    const OneUpdate update(object->auxHandle);
     const Rect whole = floating_rect();
     const int32_t w = width_of(whole);
     const int32_t h = height_of(whole);
@@ -231,6 +247,7 @@ void stamp_drag(SceneObject* object, int32_t x, int32_t y) {
         object->size = 1;
     }
     if (has_stamp()) {
+        const OneUpdate update(object->auxHandle);
         const int32_t side = stamp_side_shown();
         restore_window(object, centred(object->curX, object->curY, side, side));
         if (object->active != 0) {
