@@ -88,41 +88,37 @@ class StampPicker : public SceneTest {
         return ids;
     }
 
-    // How many pixels of the picture resource, where its mask is white, the window showed at
-    // r (dialog pixels), and how many there are.
-    static std::pair<int32_t, int32_t> shown(int32_t imageId, int32_t maskId, const Rect& r) {
-        Rect size;
-        BitmapRef image = tb_CreateBitmap(&size, imageId, 24);
-        BitmapRef mask = tb_CreateBitmap(&size, maskId, 8);
+    // Of the pixels of `from` (in image and mask) where the mask is white: how many the window
+    // showed at `at` (dialog pixels), and how many there are.
+    static std::pair<int32_t, int32_t> shown(BitmapRef image, BitmapRef mask, const Rect& from,
+                                             const Rect& at) {
         std::pair<int32_t, int32_t> seen{0, 0};
-        for (int32_t y = 0; y < r.bottom - r.top; ++y) {
-            for (int32_t x = 0; x < r.right - r.left; ++x) {
-                if (target_colour(mask, x, y) != 0xFFFFFF) continue;
+        for (int32_t y = 0; y < from.bottom - from.top; ++y) {
+            for (int32_t x = 0; x < from.right - from.left; ++x) {
+                if (target_colour(mask, from.left + x, from.top + y) != 0xFFFFFF) continue;
                 ++seen.second;
-                seen.first += target_colour(g_seen, kLeft + r.left + x, kTop + r.top + y) ==
-                                      target_colour(image, x, y)
+                seen.first += target_colour(g_seen, kLeft + at.left + x, kTop + at.top + y) ==
+                                      target_colour(image, from.left + x, from.top + y)
                                   ? 1
                                   : 0;
             }
         }
+        return seen;
+    }
+    bool shows_stamp(int32_t n, const Rect& at) const {
+        const auto seen = shown(sheet_, sheetMask_, stamp_cell(n), at);
+        return seen.second > 0 && seen.first == seen.second;
+    }
+    // How many pixels of an arrow the window showed, and how many it has.
+    static std::pair<int32_t, int32_t> arrow_shown(int32_t imageId, int32_t maskId,
+                                                   const Rect& at) {
+        Rect size;
+        BitmapRef image = tb_CreateBitmap(&size, imageId, 24);
+        BitmapRef mask = tb_CreateBitmap(&size, maskId, 8);
+        const auto seen = shown(image, mask, size, at);
         tb_DisposeBitmap(image);
         tb_DisposeBitmap(mask);
         return seen;
-    }
-
-    // Whether the window showed stamp n of the boats sheet, through its mask, at r.
-    bool shows_stamp(int32_t n, const Rect& r) const {
-        const Rect cell = stamp_cell(n);
-        for (int32_t y = 0; y < 48; ++y) {
-            for (int32_t x = 0; x < 48; ++x) {
-                if (target_colour(sheetMask_, cell.left + x, cell.top + y) != 0xFFFFFF) continue;
-                if (target_colour(g_seen, kLeft + r.left + x, kTop + r.top + y) !=
-                    target_colour(sheet_, cell.left + x, cell.top + y)) {
-                    return false;
-                }
-            }
-        }
-        return true;
     }
 
     BitmapRef sheet_ = -1;
@@ -183,49 +179,18 @@ TEST_F(StampPicker, AReleaseChoosesAStampTurnsAPageOrClosesTheBook) {
     }
 }
 
-TEST_F(StampPicker, TheBookShowsEightStampsOverTheRoomAndOnlyTheArrowsThatTurn) {
-    Rect all{0, 0, 800, 600};
-    BitmapRef room = make_bitmap(800, 600);
-    tb_CopyBitmap(tb_GetMainWindow(), room, &all, &all, 0);
+TEST_F(StampPicker, TheBookShowsEightStampsThroughTheirMasksAndOnlyTheArrowsThatTurn) {
     for (int32_t first : {0, 8, 40}) {
         SCOPED_TRACE(first);
         int32_t page = first;
         run({kLook, kEscape}, &page);
         ASSERT_NE(g_seen, -1);
         for (int32_t i = 0; i < 8; ++i) EXPECT_TRUE(shows_stamp(first + i, kCells[i])) << i;
-
-        auto next = shown(kBitmapStampArrowForward, kMaskStampArrowForward, kNextArrow);
-        auto previous = shown(kBitmapStampArrowBack, kMaskStampArrowBack, kPreviousArrow);
-        EXPECT_EQ(next.first == next.second, first + 8 < kStamps);
-        EXPECT_LT(next.first, first + 8 < kStamps ? next.second + 1 : next.second / 2);
-        EXPECT_EQ(previous.first == previous.second, first > 0);
-        EXPECT_LT(previous.first, first > 0 ? previous.second + 1 : previous.second / 2);
-
-        // Where the book's outline leaves it, the room shows through; and all of it comes back.
-        auto book = shown(kBitmapStampBook, kMaskStampBook, Rect{0, 0, 627, 241});
-        EXPECT_GT(book.first, book.second / 2);
-        Rect size;
-        BitmapRef outline = tb_CreateBitmap(&size, kMaskStampBook, 8);
-        int32_t roomShown = 0;
-        int32_t outside = 0;
-        for (int32_t y = 0; y < 241; ++y) {
-            for (int32_t x = 0; x < 627; ++x) {
-                if (target_colour(outline, x, y) == 0xFFFFFF) continue;
-                ++outside;
-                roomShown += target_colour(g_seen, kLeft + x, kTop + y) ==
-                                     target_colour(g_backBuffer, kLeft + x, kTop + y)
-                                 ? 1
-                                 : 0;
-            }
-        }
-        tb_DisposeBitmap(outline);
-        EXPECT_GT(outside, 0);
-        EXPECT_EQ(roomShown, outside);
-        for (int32_t y = kTop; y < kTop + 241; y += 7) {
-            for (int32_t x = kLeft; x < kLeft + 627; x += 7) {
-                ASSERT_EQ(target_colour(tb_GetMainWindow(), x, y), target_colour(room, x, y));
-            }
-        }
+        // An arrow shown is all there; a hidden one leaves the page's own colours.
+        auto next = arrow_shown(kBitmapStampArrowForward, kMaskStampArrowForward, kNextArrow);
+        auto previous = arrow_shown(kBitmapStampArrowBack, kMaskStampArrowBack, kPreviousArrow);
+        EXPECT_EQ(next.first, first + 8 < kStamps ? next.second : 0);
+        EXPECT_EQ(previous.first, first > 0 ? previous.second : 0);
     }
 }
 
