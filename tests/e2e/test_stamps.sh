@@ -8,7 +8,13 @@ e2e_init "$1"
 
 WHITE=FFFFFF
 BLACK=000000
-RESOURCES="$(dirname "$PROGRAM")/resources"
+# The program's own art in the build folder, found by the names the build gives the ids.
+resource_id() {
+  sed -n "s/^constexpr int32_t $1 = \([0-9]*\);/\1/p" "$(dirname "$PROGRAM")/include/resources/resource_ids.h"
+}
+SHEET="$(dirname "$PROGRAM")/resources/bitmap_$(resource_id kBitmapStampSheetCreatures).bin"
+SHEET_MASK="$(dirname "$PROGRAM")/resources/mask_$(resource_id kMaskStampSheetCreatures).bin"
+[ -s "$SHEET" ] && [ -s "$SHEET_MASK" ] || fail "no butterfly sheet at $SHEET"
 
 # The book over the room: its top-left corner on the screen, and its parts (dialog pixels).
 BOOK_X=$(((800 - 627) / 2))
@@ -30,7 +36,7 @@ wait_change() {
 # sheet) lies centred on each point: where its mask is white the screen shows the sheet's
 # pixel, elsewhere the white picture. (Debian's own Python, which has PIL.)
 stamped_through_mask() {
-  /usr/bin/python3 - "$RESOURCES/bitmap_1005.bin" "$RESOURCES/mask_1006.bin" "$@" <<'EOF'
+  /usr/bin/python3 - "$SHEET" "$SHEET_MASK" "$@" <<'EOF'
 import struct, sys
 from PIL import Image
 
