@@ -16,12 +16,12 @@
 #include "scene/tool_traits.h"
 #include "shell/preferences.h"
 #include "tools/colour_mixer.h"
+#include "tools/scissors_stamps.h"
 #include "tools/tool_ops.h"
 
 int32_t g_textPlacement = 0;
 int32_t g_zoomPick = 0;
 Point g_lastPointer;
-int32_t g_buttonHeldByEvents = 0;
 
 namespace {
 
@@ -44,10 +44,9 @@ constexpr int32_t kUndoButton = 7;
 constexpr int32_t kRemoteButton = 8;
 constexpr int32_t kPaletteButton = 9;
 
-constexpr int32_t kFancyShelf = 4;    // its panels show the current colour
+constexpr int32_t kFancyShelf = 4;  // its panels show the current colour
 
-constexpr int32_t kStampCount = 48;
-constexpr int32_t kStampSize = 48;
+constexpr int32_t kStampCount = 48;  // stamps on each sheet
 
 bool inside(const Rect& r, int32_t x, int32_t y) { return tb_PtInRect(x, y, &r) != 0; }
 bool in_picture(int32_t x, int32_t y) { return inside(g_layout.picture, x, y); }
@@ -149,7 +148,7 @@ void remove_floating(int32_t x, int32_t y, const ToolTraits& t) {
         w = tb_GetBitmapWidth(g_floatingImage);
         h = tb_GetBitmapHeight(g_floatingImage);
     } else if (t.carries == ToolCarries::Stamp) {
-        w = h = g_zoomed != 0 ? 2 * kStampSize : kStampSize;
+        w = h = g_zoomed != 0 ? 2 * kStampSide : kStampSide;
     }
     int32_t halfW = (w + 1) / 2 + 2;
     int32_t halfH = (h + 1) / 2 + 2;
@@ -395,23 +394,7 @@ int32_t input_choose_stamp(int32_t entry) {
                                                  &g_sceneObjects[entry].mode);
     tb_SetCursor(kCursorArrow);
     if (choice < 0 || choice >= kStampCount) return -1;
-
-    Rect sheetRect;
-    Rect maskRect;
-    BitmapRef picture = tb_CreateBitmap(&sheetRect, book.stampSheet, 24);
-    BitmapRef mask = tb_CreateBitmap(&maskRect, book.stampMaskSheet, 8);
-    if (g_stampImage != -1) tb_DisposeBitmap(g_stampImage);
-    if (g_stampMask != -1) tb_DisposeBitmap(g_stampMask);
-    Rect stamp{0, 0, kStampSize, kStampSize};
-    g_stampImage = tb_CreateBitmap(&stamp, 0, 24);
-    g_stampMask = tb_CreateBitmap(&stamp, 0, 8);
-    int32_t left = 1 + (kStampSize + 1) * (choice % 10);
-    int32_t top = 1 + (kStampSize + 1) * (choice / 10);
-    Rect cell{left, top, left + kStampSize, top + kStampSize};
-    if (picture != -1 && g_stampImage != -1) tb_CopyBitmap(picture, g_stampImage, &cell, &stamp, 0);
-    if (mask != -1 && g_stampMask != -1) tb_CopyBitmap(mask, g_stampMask, &cell, &stamp, 0);
-    if (picture != -1) tb_DisposeBitmap(picture);
-    if (mask != -1) tb_DisposeBitmap(mask);
+    if (!stamp_take_from_sheet(book.stampSheet, book.stampMaskSheet, choice)) return -1;
     return choice;
 }
 
@@ -451,7 +434,7 @@ void input_pointer_move(int32_t x, int32_t y) {
     }
     SceneObject& o = current();
     const ToolTraits& t = traits();
-    bool held = tb_ButtonDown() != 0 || g_buttonHeldByEvents != 0;
+    bool held = scene_button_held();
     if (!held && o.active == 0) hover(x, y);
 
     // Stroke continuation: with the button held, or while a carrying tool is active.
@@ -516,8 +499,12 @@ void input_button_up(int32_t x, int32_t y) {
 
 void input_put_down() {
     SceneObject& o = current();
-    const ToolCarries carries = traits().carries;
+    const ToolTraits& t = traits();
+    const ToolCarries carries = t.carries;
     if (carries == ToolCarries::Nothing) return;
+    // Where the tool drew it last: it may reach beyond the picture area, which the caller
+    // brings up to date.
+    if (carrying(o, t)) remove_floating(o.curX, o.curY, t);
     o.active = 0;
     if (carries == ToolCarries::CutOut) o.mode = 0;
     o.size = 1;

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "toolbox/toolbox.h"
+#include "tools/scene_services.h"
 
 // 1 after the text dialog was accepted: the text follows the pointer until a release.
 extern int32_t g_textPlacement;
@@ -12,13 +13,9 @@ extern int32_t g_textPlacement;
 extern int32_t g_zoomPick;
 // Window position of the last press or move handled in the picture (after clamping).
 extern Point g_lastPointer;
-// 1 from a press of the primary button to its release, as the window's events tell it
-// (input_button_state). The button counts as held when this or the toolbox's polling says so:
-// events can be handled after the button already went up.
-extern int32_t g_buttonHeldByEvents;
-
 // The window's events say the primary button went down (1) or up (0); told also for the
-// presses and releases the window drops while it has no focus.
+// presses and releases the window drops while it has no focus. Kept in g_buttonHeldByEvents
+// (tools/scene_services.h), which the tools read too.
 void input_button_state(int32_t held);
 
 // The colour pot under window point (x, y): pots 0-7 first, then their extra rectangles,
@@ -32,6 +29,7 @@ int32_t input_pot_at(int32_t x, int32_t y);
 int32_t input_choose_stamp(int32_t entry);
 
 // The tool in hand stops carrying its cut-out or stamp and ends what it was doing (`active`
-// and, for the scissors, `mode` to 0, `size` to 1); nothing for tools that carry nothing. The
-// screen is left to the caller.
+// and, for the scissors, `mode` to 0, `size` to 1); nothing for tools that carry nothing. What
+// it carried is taken off the window where the tool drew it last (its curX, curY); the rest of
+// the screen is left to the caller.
 void input_put_down();

@@ -43,6 +43,8 @@ struct WindowSlot {
     TbColor fore = 0;
     TbColor back = 0;
     TextSettings text;
+    int32_t holding = 0;  // updates held (window_updates.cpp): shown later, all at once
+    Rect held;  // the bounds of what was drawn while held; empty = nothing
 };
 
 // A region is kept as its outline, so it costs no memory beyond its slot and any coordinates
@@ -92,8 +94,11 @@ bool valid_bitmap(TargetRef h);
 bool valid_window(TargetRef h);
 // Resolves any target handle; image stays null for free slots and unknown handles.
 Target resolve_target(TargetRef h);
-// Shows a window's changed rectangle on the screen.
+// Shows a window's changed rectangle on the screen (or keeps it for later while the window's
+// updates are held).
 void present_window(int32_t windowSlot, const Rect& rect);
+// While the window's updates are held, adds r to what will be shown and returns true.
+bool hold_update(WindowSlot& window, const Rect& r);
 // Adds the pixels of r (the target's coordinates, cut to its image) to what drawing changed in
 // it. Every operation that writes into a bitmap or window calls this with what it wrote.
 void note_touched(const Target& t, const Rect& r);

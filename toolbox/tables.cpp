@@ -100,6 +100,7 @@ void present_window(int32_t windowSlot, const Rect& rect) {
            std::min(rect.right, w.pixels.header->width),
            std::min(rect.bottom, w.pixels.header->height)};
     if (r.left >= r.right || r.top >= r.bottom) return;
+    if (hold_update(w, r)) return;
     if (w.native == 1) platform::present(w.pixels, r);
 }
 

@@ -262,6 +262,13 @@ void tb_GetWindowRect(WindowRef window, Rect* rect);
 void tb_SetWindowTitle(WindowRef window, const char* title);
 NativeWindow tb_GetNativeWindow(WindowRef window);
 WindowRef tb_GetMainWindow();
+// Holding a window's updates: drawing onto it goes on changing its pixels at once, but the
+// screen shows them only when tb_ShowWindowUpdates ends the hold, all in one rectangle around
+// everything drawn meanwhile. A picture taken back and drawn again a few pixels away thus
+// reaches the screen in one piece and never blinks. Holds do not nest; a bad handle is
+// reported ("Invalid window!") and changes nothing.
+void tb_HoldWindowUpdates(WindowRef window);
+void tb_ShowWindowUpdates(WindowRef window);
 // Moves and sizes a window over the given screen rectangle (its pixels are kept where they
 // still fit, the rest starts black).
 void tb_MoveWindow(WindowRef window, const Rect* rect);
@@ -358,6 +365,24 @@ void tb_SetDialogTimer(NativeWindow dialog, int32_t id, uint32_t milliseconds);
 void tb_KillDialogTimer(NativeWindow dialog, int32_t id);
 // The template's bytes (a text of the application), or null with size 0.
 const char* tb_GetDialogTemplate(int16_t templateId, size_t* size);
+
+// Custom-drawn dialogs: the face is what lies under the dialog with the dialog's art laid
+// over it; active areas are rectangles in dialog pixels, shown with one pointer image and the
+// rest of the dialog with another.
+constexpr int16_t TB_CURSOR_ACTIVE_AREA = 202;
+constexpr int16_t TB_CURSOR_DIALOG = 203;
+// The point a pointer message carries in its lParam (dialog pixels, may be negative).
+Point tb_DialogPoint(int64_t lParam);
+// A new 24-bit bitmap of the dialog's size holding the backdrop's pixels under the dialog
+// (backdrop: a bitmap in main-window coordinates, such as the picture behind the dialog), with
+// picture resource imageId laid over it at (0, 0) through mask resource maskId; imageId -1
+// leaves the backdrop alone. The caller disposes of it. Returns -1 when it cannot be made.
+BitmapRef tb_CreateDialogFace(NativeWindow dialog, BitmapRef backdrop, int32_t imageId,
+                              int32_t maskId);
+// Copies a face made by tb_CreateDialogFace whole onto its dialog.
+void tb_ShowDialogFace(NativeWindow dialog, BitmapRef face);
+// The first of count rectangles (dialog pixels) holding (x, y), or -1.
+int32_t tb_DialogAreaAt(int32_t x, int32_t y, const Rect* areas, int32_t count);
 
 // Message boxes. The texts appear unchanged under their fixed titles.
 void tb_Error(const char* text);  // "Error..."

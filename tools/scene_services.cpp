@@ -22,6 +22,8 @@ BitmapRef g_floatingMask = -1;
 BitmapRef g_stampImage = -1;
 BitmapRef g_stampMask = -1;
 
+int32_t g_buttonHeldByEvents = 0;
+
 namespace {
 
 void set_colour_only(int32_t red, int32_t green, int32_t blue, bool /*present*/) {
@@ -31,6 +33,8 @@ void set_colour_only(int32_t red, int32_t green, int32_t blue, bool /*present*/)
 }  // namespace
 
 SceneServices g_sceneServices{set_colour_only};
+
+bool scene_button_held() { return g_buttonHeldByEvents != 0 || tb_ButtonDown() != 0; }
 
 int32_t scene_picture_width() { return g_layout.width - 166; }
 int32_t scene_picture_height() { return g_layout.height - 112; }

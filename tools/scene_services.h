@@ -67,6 +67,13 @@ extern BitmapRef g_floatingMask;
 extern BitmapRef g_stampImage;
 extern BitmapRef g_stampMask;
 
+// 1 from a press of the primary button to its release, as the window's events tell it (the
+// input dispatch keeps it). A press or move can be handled after the button already went up,
+// so what the events said is what the child did.
+extern int32_t g_buttonHeldByEvents;
+// The primary button counts as held: the events say so, or the button is down right now.
+bool scene_button_held();
+
 // ---------------------------------------------------------------------------------------------
 // Points and rectangles between the window and the picture
 

@@ -9,3 +9,5 @@
 void install_paint_tools(SceneObject* table);
 // Ruler (4) and Shape template (5): press, drag and release; the shape chooser panel of entry 5.
 void install_ruler_shapes(SceneObject* table);
+// Scissors (8) and the stamp books (15-17): press, drag and release.
+void install_scissors_stamps(SceneObject* table);
