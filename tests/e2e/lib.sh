@@ -187,6 +187,11 @@ region_sum() {
 }
 region_changed() { [ "$(region_sum "$1" "$2" "$3" "$4")" != "$5" ]; }
 region_is() { [ "$(region_sum "$1" "$2" "$3" "$4")" = "$5" ]; }
+# wait_region_change X Y W H SUM WHAT: waits until the screen there is no longer what SUM says;
+# fails saying WHAT did not happen.
+wait_region_change() {
+  wait_until "$E2E_TIMEOUT" region_changed "$1" "$2" "$3" "$4" "$5" || fail "$6"
+}
 
 # wait_input_handled X Y: waits until the program has handled all the input sent to it so far,
 # and leaves the pointer at window point (X, Y). The pointer visits the print button, whose

@@ -21,17 +21,6 @@ BOOK_X=$(((800 - 627) / 2))
 BOOK_Y=$(((600 - 241) / 2))
 on_book() { echo "$((BOOK_X + $1)) $((BOOK_Y + $2))"; }
 
-# region_sum X Y W H: a checksum of what the screen shows there.
-region_sum() {
-  import -window root -crop "$3x$4+$1+$2" -depth 8 rgb:- 2>/dev/null | md5sum | cut -d' ' -f1
-}
-region_changed() { [ "$(region_sum "$1" "$2" "$3" "$4")" != "$5" ]; }
-region_is() { [ "$(region_sum "$1" "$2" "$3" "$4")" = "$5" ]; }
-# wait_change X Y W H SUM WHAT: waits until the screen there is no longer what SUM says.
-wait_change() {
-  wait_until "$E2E_TIMEOUT" region_changed "$1" "$2" "$3" "$4" "$5" || fail "$6"
-}
-
 # stamped_through_mask SCREENSHOT STAMP X Y...: the stamp (number STAMP of the butterfly
 # sheet) lies centred on each point: where its mask is white the screen shows the sheet's
 # pixel, elsewhere the white picture. (Debian's own Python, which has PIL.)
@@ -82,15 +71,15 @@ wait_pixel 400 300 $WHITE
 # ---- A stamp from the second page of the butterfly book, three times ------------------------
 table=$(region_sum 181 504 270 96)
 xdotool mousemove 80 200 click 1                     # the stamp books' shelf
-wait_change 181 504 270 96 "$table" "the stamp books did not come onto the table"
+wait_region_change 181 504 270 96 "$table" "the stamp books did not come onto the table"
 
 under=$(region_sum $(on_book 101 50) 48 48)
 xdotool mousemove 230 550 click 1                    # the butterfly book
-wait_change $(on_book 101 50) 48 48 "$under" "the stamp book did not open"
+wait_region_change $(on_book 101 50) 48 48 "$under" "the stamp book did not open"
 screenshot "$E2E_DIR/book-page-1.png"
 first=$(region_sum $(on_book 101 50) 48 48)
 xdotool mousemove $(on_book 555 37) click 1          # the next arrow
-wait_change $(on_book 101 50) 48 48 "$first" "the next arrow did not turn the page"
+wait_region_change $(on_book 101 50) 48 48 "$first" "the next arrow did not turn the page"
 screenshot "$E2E_DIR/book-page-2.png"
 xdotool mousemove $(on_book 217 74) click 1          # the second stamp of the page: number 9
 wait_pixel 400 300 $WHITE                            # the book has closed
@@ -105,7 +94,7 @@ while [ $# -ge 2 ]; do
   shift 2
   blank=$(region_sum $((x - 24)) $((y - 24)) 48 48)
   xdotool mousemove "$x" "$y"
-  wait_change $((x - 24)) $((y - 24)) 48 48 "$blank" "no stamp floats under the pointer at ($x, $y)"
+  wait_region_change $((x - 24)) $((y - 24)) 48 48 "$blank" "no stamp floats under the pointer at ($x, $y)"
   [ $# -ge 2 ] || break
   xdotool mousedown 1 mouseup 1
 done
@@ -115,14 +104,15 @@ pass "three presses stamp the chosen stamp through its mask"
 
 floating=$(region_sum 396 426 48 48)
 xdotool mousemove 700 560 click 1                    # on the table: put the stamp down
-wait_change 396 426 48 48 "$floating" "putting the stamp down left it on the screen"
+wait_region_change 396 426 48 48 "$floating" "putting the stamp down left it on the screen"
 wait_pixel 420 450 $WHITE
 
 # ---- The Scissors: a piece with the first stamp, two copies, undo the second ---------------
 table=$(region_sum 181 504 270 96)
 xdotool mousemove 25 330 click 1                     # the everyday tools' shelf
-wait_change 181 504 270 96 "$table" "the everyday tools did not come onto the table"
+wait_region_change 181 504 270 96 "$table" "the everyday tools did not come onto the table"
 xdotool mousemove 237 548 click 1                    # the scissors
+wait_input_handled 270 120
 
 piece=$(region_sum 270 120 60 60)
 xdotool mousemove 270 120 mousedown 1
@@ -142,6 +132,7 @@ xdotool mousedown 1 mouseup 1
 xdotool mousemove 400 440
 wait_pixel 370 440 $BLACK
 xdotool mousemove 700 560 click 1                    # on the table: put the piece down
+wait_input_handled 700 560
 wait_pixel 370 440 $WHITE
 region_is 470 370 60 60 "$piece" || fail "the first copy is not the piece"
 region_is 620 120 60 60 "$piece" || fail "the second copy is not the piece"
@@ -149,6 +140,7 @@ region_is 270 120 60 60 "$piece" || fail "cutting changed the picture"
 pass "the scissors cut a piece and stamp two copies of it"
 
 xdotool mousemove 136 500 click 1                    # undo
+wait_input_handled 700 300
 wait_pixel 650 150 $WHITE
 region_is 470 370 60 60 "$piece" || fail "undo took the first copy too"
 screenshot "$E2E_DIR/undone.png"
