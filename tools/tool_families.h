@@ -9,3 +9,5 @@
 void install_paint_tools(SceneObject* table);
 // Ruler (4) and Shape template (5): press, drag and release; the shape chooser panel of entry 5.
 void install_ruler_shapes(SceneObject* table);
+// Texture brushes (9-14): press, drag, release and dispose.
+void install_texture_brushes(SceneObject* table);
