@@ -107,8 +107,8 @@ file=$(shot light_bulb)
 [ "$(count_colour "$file" 204 114 32 32 050505)" = $DISC ] || fail "the light bulb's disc is not $DISC pixels"
 pass "the light bulb lightens a disc of black to 050505"
 
-# The Tissue on the black square's top edge: a third of black below the orange, two thirds
-# above it.
+# The Tissue on the black square's top edge: the orange row just above it keeps two thirds of
+# its orange, the black row below takes a third.
 pick $TISSUE
 dab 220 114
 wait_pixel 220 113 AA5500
