@@ -131,12 +131,15 @@ TEST_F(TextureBrushTest, TwoStrokesGiveTwiceTheReliefOfOne) {
     EXPECT_GT(raised, 0);
 }
 
-TEST_F(TextureBrushTest, TheTextureLivesFromPressToReleaseOnly) {
+TEST_F(TextureBrushTest, TheTextureAndTheRollerSoundLiveFromPressToReleaseOnly) {
     const int32_t before = bitmaps_in_use();
     texture_press(&brush, 10, 10);
     EXPECT_EQ(bitmaps_in_use(), before + 1);
     EXPECT_NE(brush.auxHandle, -1);
+    ASSERT_EQ(headless::sounds().size(), 1u);
+    EXPECT_TRUE(headless::sounds()[0].loop);
     texture_release(&brush, 10, 10);
+    EXPECT_FALSE(headless::playing());
     EXPECT_EQ(bitmaps_in_use(), before);
     EXPECT_EQ(brush.auxHandle, -1);
 
@@ -161,14 +164,6 @@ TEST_F(TextureBrushTest, AReleaseOrDragWithoutAPressTouchesNothing) {
     EXPECT_NE(tb_GetBitmapImage(someoneElses), nullptr);
     EXPECT_EQ(pixels(picture), before);
     EXPECT_TRUE(headless::sounds().empty());
-}
-
-TEST_F(TextureBrushTest, TheRollerSoundLoopsFromPressToRelease) {
-    texture_press(&brush, 60, 60);
-    ASSERT_EQ(headless::sounds().size(), 1u);
-    EXPECT_TRUE(headless::sounds()[0].loop);
-    texture_release(&brush, 60, 60);
-    EXPECT_FALSE(headless::playing());
 }
 
 }  // namespace
