@@ -8,6 +8,7 @@
 
 void scene_install_tool_families(SceneObject* table) {
     constexpr ToolFamilyInstaller kInstallers[] = {install_paint_tools, install_ruler_shapes,
-                                                   install_scissors_stamps};
+                                                   install_scissors_stamps, install_texture_brushes,
+                                                   install_effect_tools};
     for (ToolFamilyInstaller install : kInstallers) install(table);
 }

@@ -11,3 +11,7 @@ void install_paint_tools(SceneObject* table);
 void install_ruler_shapes(SceneObject* table);
 // Scissors (8) and the stamp books (15-17): press, drag and release.
 void install_scissors_stamps(SceneObject* table);
+// Texture brushes (9-14): press, drag, release and dispose.
+void install_texture_brushes(SceneObject* table);
+// Effect tools (18-24): press, drag and release; the Tint crayon's panel (22).
+void install_effect_tools(SceneObject* table);

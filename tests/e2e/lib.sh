@@ -219,6 +219,17 @@ pixel() {
   convert "$1" -format "%[hex:p{$2,$3}]" info:- 2>/dev/null | cut -c1-6
 }
 
+# crop_pixels FILE X Y W H: the region's pixels of a screenshot as RRGGBB, one a line, row by row.
+crop_pixels() {
+  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- 2>/dev/null | tail -n +2 |
+    grep -o '#[0-9A-Fa-f]\{6\}' | cut -c2- | tr 'a-f' 'A-F'
+}
+
+# count_colour FILE X Y W H RRGGBB: pixels of that colour in the region of a screenshot.
+count_colour() {
+  crop_pixels "$@" | grep -ci "^$6$" || true
+}
+
 # wait_pixel X Y RRGGBB [TIMEOUT]: waits until the screen shows that colour there.
 screen_pixel_is() {
   local shot="$E2E_DIR/poll.png"

@@ -28,11 +28,6 @@ SWATCH="460 448"   # inside the current-colour swatch
 
 pick() { xdotool mousemove $1 $2 click 1; }
 
-# count_colour FILE X Y W H RRGGBB: pixels of that colour in the region of a screenshot.
-count_colour() {
-  convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- 2>/dev/null | grep -ci "#$6" || true
-}
-
 start_display 640x480x24
 start_program
 wait_main_window
