@@ -42,8 +42,12 @@ TINT_GREEN="54 403"
 TEXTURE_BRUSHES=("397 441" "312 413" "239 413" "387 413" "226 440" "311 440")
 
 pick() { xdotool mousemove $1 $2 click 1; }
-# dab X Y: one press and release in the picture, then the pointer out of the way.
-dab() { xdotool mousemove $1 $2 click 1 mousemove 630 250; }
+# dab X Y: one press and release in the picture; once the program has handled them, the
+# pointer is out of the way.
+dab() {
+  xdotool mousemove $1 $2 click 1
+  wait_input_handled 630 250
+}
 
 shot() { screenshot "$E2E_DIR/$1.png"; echo "$E2E_DIR/$1.png"; }
 
