@@ -47,8 +47,8 @@ constexpr int32_t kTextRight = 26;
 constexpr int32_t kMinWidth = 170;
 constexpr int32_t kShadow = 5;  // the shadow reaches this far right of and below the panel
 constexpr int16_t kClickSound = 1034;
-constexpr int16_t kPointerOverItem = 202;
-constexpr int16_t kPointerElsewhere = 203;
+constexpr int16_t kPointerOverItem = TB_CURSOR_ACTIVE_AREA;
+constexpr int16_t kPointerElsewhere = TB_CURSOR_DIALOG;
 
 constexpr ArtColour kPanel{255, 248, 225};
 constexpr ArtColour kEdge{122, 72, 32};
@@ -199,8 +199,6 @@ void choose(NativeWindow dialog, int32_t row) {
     tb_EndDialog(dialog, kItems[row].id);
 }
 
-int32_t signed_word(int64_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF)); }
-
 void start_run(NativeWindow dialog) {
     int32_t w = g_layout.width + kShadow;
     int32_t h = g_layout.height + kShadow;
@@ -215,8 +213,9 @@ void start_run(NativeWindow dialog) {
 }
 
 int32_t menu_proc(NativeWindow dialog, int32_t message, int64_t wParam, int64_t lParam) {
-    int32_t x = signed_word(lParam);
-    int32_t y = signed_word(lParam >> 16);
+    const Point at = tb_DialogPoint(lParam);
+    const int32_t x = at.x;
+    const int32_t y = at.y;
     switch (message) {
         case TB_WM_INITDIALOG:
             g_run.dialog = dialog;

@@ -126,7 +126,7 @@ void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
             if (inside)
                 d.proc(native, TB_WM_MOUSEMOVE, 0, pack_point(x, y));
             else
-                tb_SetCursor(203);
+                tb_SetCursor(TB_CURSOR_DIALOG);
             break;
         case TB_EVENT_BUTTON_DOWN:
             if (inside) d.proc(native, TB_WM_LBUTTONDOWN, 0, pack_point(x, y));
