@@ -2,18 +2,10 @@
 // of bars serve the pencil family, the brushes, the texture brushes and the effect tools.
 #include <span>
 
+#include "tools/options_panel.h"
 #include "tools/tool_ops.h"
 
 namespace {
-
-struct SizeBar {
-    Rect bar;  // panel pixels
-    int32_t size;
-    int32_t widen;  // extra pixels on the left and right for the click only
-};
-
-constexpr int32_t kPanelWidth = 94;
-constexpr int32_t kPanelHeight = 82;
 
 // Thin bars are hard for small hands to hit: the two narrowest take clicks 2 pixels wider.
 constexpr SizeBar kPencilBars[] = {
@@ -30,39 +22,60 @@ constexpr SizeBar kEffectBars[] = {
     {{6, 9, 21, 73}, 16, 0}, {{27, 9, 50, 73}, 28, 0}, {{57, 9, 89, 73}, 40, 0}};
 
 void draw_bars(const SceneObject& o, const Rect& panel, std::span<const SizeBar> bars) {
+    BitmapRef work = panel_begin();
+    if (work == -1) return;
+    panel_draw_size_bars(work, bars, o.size);
+    panel_finish(work, o, panel);
+}
+
+void click_bars(SceneObject& o, int32_t x, int32_t y, const Rect& panel,
+                std::span<const SizeBar> bars) {
+    const int32_t size = panel_size_at(bars, panel_point(x, y, panel));
+    if (size != 0) o.size = size;
+}
+
+}  // namespace
+
+BitmapRef panel_begin() {
     Rect r{0, 0, kPanelWidth, kPanelHeight};
     BitmapRef work = tb_CreateBitmap(&r, 0, 24);
-    if (work == -1) return;
+    if (work == -1) return -1;
+    tb_ClearClipRect(work);
     tb_SetForeColor(work, 65025, 65025, 65025);
     tb_PaintRect(work, &r);
+    return work;
+}
+
+void panel_draw_size_bars(BitmapRef work, std::span<const SizeBar> bars, int32_t current) {
     for (const SizeBar& b : bars) {
-        if (b.size == o.size) {
+        if (b.size == current) {
             tb_SetForeColor(work, 0, 65025, 0);
         } else {
             tb_SetForeColor(work, 0, 0, 0);
         }
         tb_PaintRect(work, &b.bar);
     }
+}
+
+void panel_finish(BitmapRef work, const SceneObject& object, const Rect& panel) {
+    Rect r{0, 0, kPanelWidth, kPanelHeight};
     Rect to{panel.left, panel.top, panel.left + kPanelWidth, panel.top + kPanelHeight};
-    tb_CopyBitmap(work, o.sceneBitmap, &r, &to, 0);
+    tb_CopyBitmap(work, object.sceneBitmap, &r, &to, 0);
     tb_DisposeBitmap(work);
 }
 
-void click_bars(SceneObject& o, int32_t x, int32_t y, const Rect& panel,
-                std::span<const SizeBar> bars) {
-    const int32_t px = x - panel.left;
-    const int32_t py = y - panel.top;
+Point panel_point(int32_t x, int32_t y, const Rect& panel) {
+    return Point{x - panel.left, y - panel.top};
+}
+
+int32_t panel_size_at(std::span<const SizeBar> bars, Point p) {
     for (const SizeBar& b : bars) {
         Rect hit = b.bar;
         tb_InsetRect(&hit, -b.widen, 0);
-        if (tb_PtInRect(px, py, &hit) != 0) {
-            o.size = b.size;
-            return;
-        }
+        if (tb_PtInRect(p.x, p.y, &hit) != 0) return b.size;
     }
+    return 0;
 }
-
-}  // namespace
 
 void pencil_sizes_draw(SceneObject* object, const Rect* panel) {
     draw_bars(*object, *panel, kPencilBars);
