@@ -7,6 +7,7 @@
 #include "tools/tool_ops.h"
 
 void scene_install_tool_families(SceneObject* table) {
-    constexpr ToolFamilyInstaller kInstallers[] = {install_paint_tools, install_ruler_shapes};
+    constexpr ToolFamilyInstaller kInstallers[] = {install_paint_tools, install_ruler_shapes,
+                                                   install_fancy_brushes};
     for (ToolFamilyInstaller install : kInstallers) install(table);
 }

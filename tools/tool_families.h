@@ -9,3 +9,6 @@
 void install_paint_tools(SceneObject* table);
 // Ruler (4) and Shape template (5): press, drag and release; the shape chooser panel of entry 5.
 void install_ruler_shapes(SceneObject* table);
+// Ball brush (25), Mirror brush (26), Star wand (27), Needle and thread (28) and Splat gun
+// (29): press, drag and release; the colour-mode panels and the mirror panel.
+void install_fancy_brushes(SceneObject* table);
