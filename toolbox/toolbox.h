@@ -196,6 +196,9 @@ void tb_ScaleOffsetChannelsRect(DibImage* image, int32_t w, int32_t h, int32_t l
                                 int32_t right, int32_t bottom, int32_t redPercent,
                                 int32_t greenPercent, int32_t bluePercent, int32_t redAdd,
                                 int32_t greenAdd, int32_t blueAdd);
+// Every pixel of a 24-bit image whose red component is `red` takes the colour: a picture drawn
+// in one ink is recoloured in one pass.
+void tb_SetColourWhereRed(DibImage* image, uint8_t red, TbColor colour);
 
 // ---------------------------------------------------------------------------------------------
 // Drawing primitives and regions. Colour components are 0..65535 (an 8-bit value times 255).

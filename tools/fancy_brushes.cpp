@@ -102,13 +102,11 @@ void load_splat(int32_t which, const ToolColour& c, BitmapRef* image, BitmapRef*
     *image = tb_CreateBitmap(&imageRect, kFirstSplat + which, 24);
     *mask = tb_CreateBitmap(&maskRect, kFirstSplatMask + which, 8);
     if (*image < 0) return;
-    for (int32_t y = 0; y < imageRect.bottom; ++y) {
-        for (int32_t x = 0; x < imageRect.right; ++x) {
-            int32_t red = 0, green = 0, blue = 0;
-            tb_GetPixel(*image, x, y, &red, &green, &blue);
-            if (red == 0) tb_PutPixel(*image, x, y, c.red, c.green, c.blue);
-        }
-    }
+    // Pixel by pixel as a pixel put would write them (each channel limited, then divided), in
+    // one pass over the rows: this runs at every event of a drag.
+    auto eight = [](int32_t v) { return static_cast<uint8_t>(std::clamp(v, 0, kFull) / 255); };
+    tb_SetColourWhereRed(tb_GetBitmapImage(*image), 0,
+                         tb_MakeColor(eight(c.red), eight(c.green), eight(c.blue)));
 }
 
 // A new bitmap of side x side holding `source` scaled to it, or -1.
