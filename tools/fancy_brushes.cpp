@@ -42,6 +42,31 @@ ToolColour event_colour(const SceneObject& o) {
     return o.mode == kRandomColourMode ? random_colour() : tool_colour(o);
 }
 
+// Where and how big one ball or star is: the colour of the event, a centre within half the
+// radius of the pointer and a size from half the radius to the radius, drawn in this order.
+struct Scatter {
+    ToolColour colour;
+    Point centre;
+    int32_t size;
+};
+
+Scatter scatter(const SceneObject& o, int32_t x, int32_t y) {
+    Scatter s;
+    s.colour = event_colour(o);
+    const int32_t r = half_size(o);
+    const Point offset = random_offset(0, r / 2);
+    s.centre = Point{x + offset.x, y + offset.y};
+    s.size = tb_Random(r / 2, r);
+    return s;
+}
+
+// A press that paints its first event as a drag does.
+void start_and_paint(SceneObject* object, int32_t x, int32_t y, ScenePointOp paint) {
+    object->active = 1;
+    paint(object, x, y);
+    tool_show_cursor(object);
+}
+
 void use_colour(BitmapRef picture, const ToolColour& c) {
     auto r = static_cast<uint32_t>(c.red);
     auto g = static_cast<uint32_t>(c.green);
@@ -135,19 +160,14 @@ void fancy_release(SceneObject* object, int32_t, int32_t) { object->active = 0; 
 // Ball brush
 
 void ball_press(SceneObject* object, int32_t x, int32_t y) {
-    object->active = 1;
-    ball_drag(object, x, y);
-    tool_show_cursor(object);
+    start_and_paint(object, x, y, ball_drag);
 }
 
 void ball_drag(SceneObject* object, int32_t x, int32_t y) {
     const SceneObject& o = *object;
     if (o.active == 0) return;
-    const ToolColour c = event_colour(o);
-    const int32_t r = half_size(o);
-    const Point offset = random_offset(0, r / 2);
-    const int32_t diameter = tb_Random(r / 2, r);
-    paint_ball(o.pictureBitmap, c, x + offset.x, y + offset.y, diameter);
+    const Scatter ball = scatter(o, x, y);
+    paint_ball(o.pictureBitmap, ball.colour, ball.centre.x, ball.centre.y, ball.size);
     play_one_of(kFirstPop, kPopCount);
     tool_show_cursor(object);
 }
@@ -209,27 +229,22 @@ void mirror_release(SceneObject* object, int32_t x, int32_t y) {
 
 void star_press(SceneObject* object, int32_t x, int32_t y) {
     tb_PlaySoundLoop(static_cast<int16_t>(object->soundId));
-    object->active = 1;
-    star_drag(object, x, y);
-    tool_show_cursor(object);
+    start_and_paint(object, x, y, star_drag);
 }
 
 void star_drag(SceneObject* object, int32_t x, int32_t y) {
     const SceneObject& o = *object;
     if (o.active == 0) return;
-    const ToolColour c = event_colour(o);
-    const int32_t r = half_size(o);
-    const Point offset = random_offset(0, r / 2);
-    const int32_t side = tb_Random(r / 2, r);
+    const Scatter star = scatter(o, x, y);
+    const int32_t side = star.size;
     BitmapRef image = -1;
     BitmapRef mask = -1;
-    make_star(side, c, &image, &mask);
+    make_star(side, star.colour, &image, &mask);
     if (image >= 0) {
-        const Rect star{0, 0, side, side};
-        const int32_t px = x + offset.x;
-        const int32_t py = y + offset.y;
-        const Rect at{px - side / 2, py - side / 2, px + side / 2, py + side / 2};
-        tb_CopyBitmapSprite(image, mask, o.pictureBitmap, &star, &star, &at);
+        const Rect whole{0, 0, side, side};
+        const Point c = star.centre;
+        const Rect at{c.x - side / 2, c.y - side / 2, c.x + side / 2, c.y + side / 2};
+        tb_CopyBitmapSprite(image, mask, o.pictureBitmap, &whole, &whole, &at);
     }
     dispose_all({image, mask});
     tool_show_cursor(object);
@@ -245,9 +260,7 @@ void star_release(SceneObject* object, int32_t, int32_t) {
 
 void needle_press(SceneObject* object, int32_t x, int32_t y) {
     if (object->soundId != 0) tb_PlaySoundLoop(static_cast<int16_t>(object->soundId));
-    object->active = 1;
-    needle_drag(object, x, y);
-    tool_show_cursor(object);
+    start_and_paint(object, x, y, needle_drag);
 }
 
 void needle_drag(SceneObject* object, int32_t x, int32_t y) {
@@ -275,9 +288,7 @@ void needle_release(SceneObject* object, int32_t, int32_t) {
 // Splat gun
 
 void splat_press(SceneObject* object, int32_t x, int32_t y) {
-    object->active = 1;
-    splat_drag(object, x, y);
-    tool_show_cursor(object);
+    start_and_paint(object, x, y, splat_drag);
 }
 
 void splat_drag(SceneObject* object, int32_t x, int32_t y) {
