@@ -197,7 +197,19 @@ TEST_F(ColourMixer, ShowsThePaletteOverTheRoomWithTheSwatchAndPointerImagesOfIts
     // Once closed, the room is back and nothing the mixer made is left.
     EXPECT_EQ(on_screen(kSwatch), roomUnderSwatch);
     EXPECT_EQ(bitmaps_in_use(), bitmapsBefore);
-    const RegionRef again = tb_CreateRegion(points);
+    RegionRef again = tb_CreateRegion(points);
+    EXPECT_EQ(again, firstFreeRegion);
+    tb_DisposeRegion(again);
+
+    // A quit request ends the mixer with 0 and goes on to the main loop; the palette's region
+    // goes with the mixer all the same.
+    TbEvent quit;
+    quit.kind = TB_EVENT_QUIT;
+    headless::push_event(quit);
+    EXPECT_EQ(colour_mixer_run(&r, &g, &b), 0);
+    ASSERT_EQ(tb_GetEvent(&quit, 0), 1);
+    EXPECT_EQ(quit.kind, TB_EVENT_QUIT);
+    again = tb_CreateRegion(points);
     EXPECT_EQ(again, firstFreeRegion);
     tb_DisposeRegion(again);
 }
