@@ -1,89 +1,13 @@
 // The everyday tools at full-HD size: one Paintbrush dab at size 36, one Spray can event, a
 // Paint pot fill of the whole picture and one rubber-band step of the Shape template. Each has
 // a companion that copies the same bytes plainly, the yardstick for the ratio.
-#include <benchmark/benchmark.h>
-
-#include <cstring>
-#include <vector>
-
-#include "scene/scene_draw.h"
-#include "toolbox/platform_headless.h"
+#include "bench/bench_tools.h"
 #include "tools/paint_tools.h"
 #include "tools/ruler_shapes.h"
 
 namespace {
 
-constexpr int32_t kScreenW = 1920;
-constexpr int32_t kScreenH = 1080;
-constexpr int32_t kPictureW = kScreenW - 166;  // 1754
-constexpr int32_t kPictureH = kScreenH - 112;  // 968
-constexpr int32_t kFull = 65025;
-
-int32_t ignore_box(int32_t, const char*, const char*) { return 1; }
-
-// A headless toolbox with the full-HD window, back buffer and a white picture.
-struct Stage {
-    WindowRef window = -1;
-    BitmapRef backBuffer = -1;
-    BitmapRef picture = -1;
-
-    Stage() {
-        headless::reset();
-        headless::set_screen(24, Rect{0, 0, kScreenW, kScreenH});
-        tb_SetMessageSink(ignore_box);
-        tb_Startup();
-        g_layout = scene_layout_for(kScreenW, kScreenH);
-        Rect screen{0, 0, kScreenW, kScreenH};
-        window = tb_OpenWindow(&screen, "Tintamar");
-        backBuffer = tb_CreateBitmap(&screen, -1, 24);
-        tb_SetForeColor(backBuffer, 32640, 40000, 50000);
-        tb_PaintRect(backBuffer, &screen);
-        Rect whole{0, 0, kPictureW, kPictureH};
-        picture = tb_CreateBitmap(&whole, -1, 24);
-        tb_SetForeColor(picture, kFull, kFull, kFull);
-        tb_PaintRect(picture, &whole);
-    }
-    ~Stage() {
-        tb_DisposeBitmap(picture);
-        tb_DisposeBitmap(backBuffer);
-        tb_DisposeOfWindow(window);
-    }
-
-    SceneObject tool(int32_t size) const {
-        SceneObject o;
-        o.size = size;
-        o.red = kFull;
-        o.green = 32640;
-        o.sceneBitmap = backBuffer;
-        o.pictureBitmap = picture;
-        o.auxHandle = window;
-        return o;
-    }
-};
-
-// The yardstick: rows of `width` pixels copied from one full-size image into another.
-void copy_rows(benchmark::State& state, int32_t width, int32_t rows) {
-    const size_t stride = 3 * static_cast<size_t>(kScreenW);
-    std::vector<uint8_t> from(stride * kScreenH, 200);
-    std::vector<uint8_t> to(stride * kScreenH, 0);
-    const size_t bytes = 3 * static_cast<size_t>(width);
-    for (auto _ : state) {
-        for (int32_t y = 0; y < rows; ++y) {
-            std::memcpy(to.data() + y * stride + 300, from.data() + y * stride + 300, bytes);
-        }
-        benchmark::ClobberMemory();
-    }
-}
-
-void BM_PaintbrushDab36(benchmark::State& state) {
-    Stage stage;
-    SceneObject brush = stage.tool(36);
-    brush.active = 1;
-    int32_t step = 0;
-    for (auto _ : state) {
-        paintbrush_drag(&brush, 400 + (step++ % 500), 400);
-    }
-}
+void BM_PaintbrushDab36(benchmark::State& state) { drag_along(state, 36, paintbrush_drag); }
 BENCHMARK(BM_PaintbrushDab36);
 // The dab's box is 2r + 4 = 40 pixels square.
 void BM_CopyDabBytes(benchmark::State& state) { copy_rows(state, 40, 40); }
