@@ -84,32 +84,33 @@ int32_t brighter(int32_t channel, int32_t ring, double step) {
 }
 
 // One ball: filled in the colour, then rings ever smaller and brighter inside it. Small balls
-// shrink by a pixel a ring; larger ones by a tenth of their size a ring (at least a pixel),
-// each ring a pixel to the left so the light seems to come from there.
+// shrink by a pixel a ring; larger ones by a twentieth of their size (at least a pixel), each
+// ring a pixel to the left so the light seems to come from there.
 void paint_ball(BitmapRef picture, const ToolColour& c, int32_t cx, int32_t cy, int32_t diameter) {
     const int32_t half = diameter / 2;
     const Rect ball{cx - half, cy - half, cx + half, cy + half};
-    const double red = c.red, green = c.green, blue = c.blue;
+    const double red = c.red;
+    const double green = c.green;
+    const double blue = c.blue;
     double length = tb_Round(std::sqrt(red * red + green * green + blue * blue));
     if (length * 0.6 < kDarkLength) length = kFull;
     const double step = length * kRingStep;
 
-    double insetX = 1.0, insetY = 1.0;
-    int32_t shiftX = 0, shiftY = 0;
+    double inset = 1.0;
+    Point shift{0, 0};
     if (diameter >= 10) {
-        const double q = diameter / 10.0;
-        insetX = insetY = std::max(q / 2.0, 1.0);
-        shiftX = 1;
-        shiftY = q / 4.0 < 1.0 ? 0 : tb_Round(q / 4.0);
+        const double tenth = diameter / 10.0;
+        inset = std::max(tenth / 2.0, 1.0);
+        shift = Point{1, tenth / 4.0 < 1.0 ? 0 : tb_Round(tenth / 4.0)};
     }
     use_colour(picture, c);
     tb_PaintEllipse(picture, &ball);
     for (int32_t i = 1; i < diameter; ++i) {
         Rect ring = ball;
         // Insets only shrink the ring, so it never reaches beyond the ball: emptiness ends it.
-        tb_InsetRect(&ring, tb_Round(i * insetX), tb_Round(i * insetY));
+        tb_InsetRect(&ring, tb_Round(i * inset), tb_Round(i * inset));
         if (ring.right <= ring.left || ring.bottom <= ring.top) break;
-        tb_OffsetRect(&ring, -shiftX, -shiftY);
+        tb_OffsetRect(&ring, -shift.x, -shift.y);
         use_colour(picture, ToolColour{brighter(c.red, i, step), brighter(c.green, i, step),
                                        brighter(c.blue, i, step)});
         tb_PaintEllipse(picture, &ring);
