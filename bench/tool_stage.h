@@ -1,6 +1,6 @@
 // The stage the tool benchmarks paint on: a headless 1920 x 1080 toolbox with the main window,
-// a back buffer and a white picture the size the room gives it, and the yardstick every case is
-// read against, a plain copy of the same bytes.
+// a back buffer and a white picture the size the room gives it, a tool record painting into it,
+// and the yardstick every case is read against, a plain copy of the same bytes.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -71,4 +71,13 @@ inline void copy_stage_rows(benchmark::State& state, int32_t width, int32_t rows
         }
         benchmark::ClobberMemory();
     }
+}
+
+// One drag event of a tool of this size per iteration, moving along a row of the picture.
+inline void drag_along(benchmark::State& state, int32_t size, ScenePointOp drag) {
+    ToolStage stage;
+    SceneObject tool = stage.tool(size);
+    tool.active = 1;
+    int32_t step = 0;
+    for (auto _ : state) drag(&tool, 400 + (step++ % 500), 400);
 }

@@ -7,15 +7,7 @@
 
 namespace {
 
-void BM_PaintbrushDab36(benchmark::State& state) {
-    ToolStage stage;
-    SceneObject brush = stage.tool(36);
-    brush.active = 1;
-    int32_t step = 0;
-    for (auto _ : state) {
-        paintbrush_drag(&brush, 400 + (step++ % 500), 400);
-    }
-}
+void BM_PaintbrushDab36(benchmark::State& state) { drag_along(state, 36, paintbrush_drag); }
 BENCHMARK(BM_PaintbrushDab36);
 // The dab's box is 2r + 4 = 40 pixels square.
 void BM_CopyDabBytes(benchmark::State& state) { copy_stage_rows(state, 40, 40); }

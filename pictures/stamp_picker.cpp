@@ -80,7 +80,7 @@ void set_pointer(Point p) {
         (next_shown() && inside(kNextArrow, p)) || (previous_shown() && inside(kPreviousArrow, p));
     const bool active =
         overArrow || inside(kClose, p) || tb_DialogAreaAt(p.x, p.y, kCells, kStampsShown) >= 0;
-    tb_SetCursor(active ? TB_CURSOR_ACTIVE_AREA : TB_CURSOR_DIALOG);
+    tb_SetCursor(active ? kCursorHandPoint : kCursorArrow);
 }
 
 // What a release at p decides: a stamp's number, kClosed, or kStayOpen (also after turning a
@@ -106,7 +106,7 @@ int32_t picker_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lPara
     switch (message) {
         case TB_WM_INITDIALOG:
             tb_SetDialogSize(dialog, kWidth, kHeight);
-            tb_SetCursor(TB_CURSOR_DIALOG);
+            tb_SetCursor(kCursorArrow);
             return 1;
         case TB_WM_PAINT:
             draw_face(dialog);
@@ -141,6 +141,6 @@ int32_t stamp_picker_run(int32_t sheetId, int32_t maskSheetId, int32_t count, in
     if (g_run.sheet != -1) tb_DisposeBitmap(g_run.sheet);
     if (g_run.sheetMask != -1) tb_DisposeBitmap(g_run.sheetMask);
     *page = g_run.page;
-    tb_SetCursor(TB_CURSOR_DIALOG);
+    tb_SetCursor(kCursorArrow);
     return result >= 0 && result < count ? result : -1;
 }

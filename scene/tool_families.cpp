@@ -9,6 +9,6 @@
 void scene_install_tool_families(SceneObject* table) {
     constexpr ToolFamilyInstaller kInstallers[] = {install_paint_tools, install_ruler_shapes,
                                                    install_scissors_stamps, install_texture_brushes,
-                                                   install_effect_tools};
+                                                   install_effect_tools,    install_fancy_brushes};
     for (ToolFamilyInstaller install : kInstallers) install(table);
 }

@@ -196,8 +196,6 @@ void choose(NativeWindow dialog, int32_t row) {
     tb_EndDialog(dialog, kItems[row].id);
 }
 
-int32_t signed_word(int64_t v) { return static_cast<int16_t>(static_cast<uint16_t>(v & 0xFFFF)); }
-
 void start_run(NativeWindow dialog) {
     int32_t w = g_layout.width + kShadow;
     int32_t h = g_layout.height + kShadow;
@@ -212,8 +210,9 @@ void start_run(NativeWindow dialog) {
 }
 
 int32_t menu_proc(NativeWindow dialog, int32_t message, int64_t wParam, int64_t lParam) {
-    int32_t x = signed_word(lParam);
-    int32_t y = signed_word(lParam >> 16);
+    const Point at = tb_DialogPoint(lParam);
+    const int32_t x = at.x;
+    const int32_t y = at.y;
     switch (message) {
         case TB_WM_INITDIALOG:
             g_run.dialog = dialog;

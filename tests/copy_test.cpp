@@ -2,6 +2,8 @@
 // copies, byte by byte on tiny bitmaps.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "resources/resource_ids.h"
 #include "test_support.h"
 
@@ -123,6 +125,32 @@ TEST(CopyRasterOps, ActOnPaletteIndicesOfEightBitBitmaps) {
         EXPECT_EQ(*byte_at(d, 1, 0), dst);
     }
     tb_RasterOp = TB_SRCCOPY;
+}
+
+TEST(CopyStretch, ScalesEightBitIndicesAndLeavesWhatLiesOutsideTheSource) {
+    fresh_toolbox();
+    BitmapRef s = make_bitmap(4, 2, 8);
+    for (int32_t y = 0; y < 2; ++y)
+        for (int32_t x = 0; x < 4; ++x) *byte_at(s, x, y) = static_cast<uint8_t>(10 * y + x + 1);
+    struct Case {
+        Rect from, to;
+        std::vector<uint8_t> expected;  // the destination's 4 x 2 bytes, row by row
+    };
+    const Case cases[] = {
+        {{0, 0, 4, 2}, {0, 0, 2, 1}, {1, 3, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE}},  // shrink
+        {{1, 0, 3, 1}, {0, 0, 4, 2}, {2, 2, 3, 3, 2, 2, 3, 3}},                    // grow
+        {{2, 1, 6, 2},
+         {0, 1, 4, 2},
+         {0xEE, 0xEE, 0xEE, 0xEE, 13, 14, 0xEE, 0xEE}},  // past the edge
+    };
+    for (const Case& c : cases) {
+        BitmapRef d = make_bitmap(4, 2, 8);
+        for (int32_t i = 0; i < 8; ++i) *byte_at(d, i % 4, i / 4) = 0xEE;
+        tb_CopyBitmap(s, d, &c.from, &c.to, 0);
+        for (int32_t i = 0; i < 8; ++i)
+            EXPECT_EQ(*byte_at(d, i % 4, i / 4), c.expected[static_cast<size_t>(i)]) << i;
+        tb_DisposeBitmap(d);
+    }
 }
 
 TEST(CopyStretch, RepeatsWholeRowsAndColumnsWhenGrowing) {

@@ -106,3 +106,18 @@ void tb_ScaleOffsetChannelsRect(DibImage* image, int32_t /*w*/, int32_t h, int32
     map_rect(image, h, left, top, right, bottom, make_map(redPercent, redAdd),
              make_map(greenPercent, greenAdd), make_map(bluePercent, blueAdd));
 }
+
+void tb_SetColourWhereRed(DibImage* image, uint8_t red, TbColor colour) {
+    if (!is_24_bit(image)) return;
+    const DibHeader& h = *image->header;
+    const auto stride = static_cast<size_t>(tb_StorageWidth(24, h.width));
+    for (int32_t row = 0; row < h.height; ++row) {
+        uint8_t* p = image->pixels + static_cast<size_t>(row) * stride;
+        for (int32_t x = 0; x < h.width; ++x, p += 3) {
+            if (p[2] != red) continue;
+            p[0] = tb_ColorBlue(colour);
+            p[1] = tb_ColorGreen(colour);
+            p[2] = tb_ColorRed(colour);
+        }
+    }
+}

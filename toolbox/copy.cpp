@@ -117,6 +117,8 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
     const uint32_t valueMask = dbits == 24 ? 0xFFFFFF : dbits == 8 ? 0xFF : 1;
     const bool sameFormat = sbits == dbits;
     const bool plain24 = sameFormat && sbits == 24 && rop == TB_SRCCOPY;
+    // Masks copied or scaled onto masks: palette indices, one byte each.
+    const bool plain8 = sameFormat && sbits == 8 && rop == TB_SRCCOPY;
     const bool contiguous = sw == dw && columns.front() >= 0 && columns.back() >= 0;
     // Onto 24-bit pixels from 24- or 8-bit ones with any raster operation (the cut-out copies
     // of every tool and pot): whole rows, each byte combined directly, 8-bit sources through
@@ -153,6 +155,15 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
                     d[2] = s[2];
                 }
                 d += 3;
+            }
+            continue;
+        }
+        if (plain8) {
+            const uint8_t* srow = tb_PixelAddress(from, 0, sy);
+            uint8_t* d = tb_PixelAddress(&dst, x0, y);
+            for (int32_t sx : columns) {
+                if (sx >= 0) *d = srow[sx];
+                ++d;
             }
             continue;
         }

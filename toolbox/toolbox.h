@@ -205,6 +205,9 @@ void tb_ScaleOffsetChannelsRect(DibImage* image, int32_t w, int32_t h, int32_t l
                                 int32_t right, int32_t bottom, int32_t redPercent,
                                 int32_t greenPercent, int32_t bluePercent, int32_t redAdd,
                                 int32_t greenAdd, int32_t blueAdd);
+// Every pixel of a 24-bit image whose red component is `red` takes the colour: a picture drawn
+// in one ink is recoloured in one pass.
+void tb_SetColourWhereRed(DibImage* image, uint8_t red, TbColor colour);
 
 // ---------------------------------------------------------------------------------------------
 // Drawing primitives and regions. Colour components are 0..65535 (an 8-bit value times 255).
@@ -367,10 +370,7 @@ void tb_KillDialogTimer(NativeWindow dialog, int32_t id);
 const char* tb_GetDialogTemplate(int16_t templateId, size_t* size);
 
 // Custom-drawn dialogs: the face is what lies under the dialog with the dialog's art laid
-// over it; active areas are rectangles in dialog pixels, shown with one pointer image and the
-// rest of the dialog with another.
-constexpr int16_t TB_CURSOR_ACTIVE_AREA = 202;
-constexpr int16_t TB_CURSOR_DIALOG = 203;
+// over it; active areas are rectangles in dialog pixels.
 // The point a pointer message carries in its lParam (dialog pixels, may be negative).
 Point tb_DialogPoint(int64_t lParam);
 // A new 24-bit bitmap of the dialog's size holding the backdrop's pixels under the dialog

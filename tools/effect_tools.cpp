@@ -118,9 +118,9 @@ void effect_release(SceneObject* object, int32_t, int32_t) {
 }
 
 void tint_options_draw(SceneObject* object, const Rect* panel) {
-    BitmapRef work = panel_start();
+    BitmapRef work = panel_begin();
     if (work == -1) return;
-    panel_paint_size_bars(work, kTintBars, object->size);
+    panel_draw_size_bars(work, kTintBars, object->size);
     tb_SetForeColor(work, 32640, 32640, 32640);
     tb_Line(work, 6, 52, 89, 52, 1);
     const int32_t chosen = chosen_channel(*object);
@@ -138,12 +138,11 @@ void tint_options_draw(SceneObject* object, const Rect* panel) {
 }
 
 void tint_options_click(SceneObject* object, int32_t x, int32_t y, const Rect* panel) {
-    const int32_t px = x - panel->left;
-    const int32_t py = y - panel->top;
-    const int32_t size = panel_size_at(kTintBars, px, py);
+    const Point p = panel_point(x, y, *panel);
+    const int32_t size = panel_size_at(kTintBars, p);
     if (size != 0) object->size = size;
     for (int32_t i = 0; i < 3; ++i) {
-        if (tb_PtInRect(px, py, &kChannelBlobs[i].blob) == 0) continue;
+        if (tb_PtInRect(p.x, p.y, &kChannelBlobs[i].blob) == 0) continue;
         object->red = i == 0 ? 1 : 0;
         object->green = i == 1 ? 1 : 0;
         object->blue = i == 2 ? 1 : 0;

@@ -1,14 +1,11 @@
-// Pieces the options panels are drawn from: a white panel bitmap to draw on and put in place,
-// and rows of size bars to paint and to click. Panel pixels have their origin at the options
-// panel's top-left corner.
+// The options panel a tool draws on the left of the room: a white 94 x 82 picture made in a
+// work bitmap (panel pixels, origin at its top-left corner) and copied whole into the back
+// buffer. Size bars are the part most panels share.
 #pragma once
 
 #include <span>
 
 #include "tools/scene_object.h"
-
-constexpr int32_t kPanelWidth = 94;
-constexpr int32_t kPanelHeight = 82;
 
 struct SizeBar {
     Rect bar;  // panel pixels
@@ -16,13 +13,17 @@ struct SizeBar {
     int32_t widen;  // extra pixels on the left and right for the click only
 };
 
-// A new 94 x 82 24-bit bitmap filled white, for one drawing of a panel; -1 when the bitmap table
-// is full (already reported). Hand it to panel_finish.
-BitmapRef panel_start();
-// Copies the panel bitmap into the object's scene bitmap at panel (window coordinates) and
+constexpr int32_t kPanelWidth = 94;
+constexpr int32_t kPanelHeight = 82;
+
+// A new white panel-sized 24-bit work bitmap, or -1 when none can be made.
+BitmapRef panel_begin();
+// One filled bar per size: the bar of `current` green, the others black.
+void panel_draw_size_bars(BitmapRef work, std::span<const SizeBar> bars, int32_t current);
+// Copies the work bitmap into the object's back buffer at the panel's top-left corner and
 // disposes of it.
 void panel_finish(BitmapRef work, const SceneObject& object, const Rect& panel);
-// One filled bar per size, the bar of `current` green and the others black.
-void panel_paint_size_bars(BitmapRef work, std::span<const SizeBar> bars, int32_t current);
-// The size of the bar under panel point (px, py), widened bars included; 0 when none is hit.
-int32_t panel_size_at(std::span<const SizeBar> bars, int32_t px, int32_t py);
+// A window point in panel pixels.
+Point panel_point(int32_t x, int32_t y, const Rect& panel);
+// The size of the bar holding panel point p (widened for the click), or 0 when there is none.
+int32_t panel_size_at(std::span<const SizeBar> bars, Point p);

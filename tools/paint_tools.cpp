@@ -5,6 +5,7 @@
 
 #include "resources/resource_ids.h"
 #include "tools/filters.h"
+#include "tools/random_rules.h"
 #include "tools/scene_services.h"
 #include "tools/tool_families.h"
 #include "tools/tool_ops.h"
@@ -53,21 +54,12 @@ void erase_square(const SceneObject* object, int32_t x, int32_t y) {
     tb_PaintRect(object->pictureBitmap, &square);
 }
 
-// One random offset along an axis: distance, side and angle are drawn afresh for each axis, so
-// the two offsets are independent and the spray is densest along the centre lines.
-int32_t spray_offset(int32_t r, double (*axis)(double)) {
-    const int32_t distance = tb_Random(1, r);
-    const int32_t side = tb_Random(1, 2) == 1 ? 1 : -1;
-    const int32_t angle = tb_Random(0, 90);
-    return tb_Round(axis(radians(angle)) * distance * side);
-}
-
 void spray(const SceneObject* object, int32_t x, int32_t y) {
     const int32_t r = tool_radius(object);
     for (int32_t i = 0; i < 2 * r; ++i) {
-        const int32_t px = x + spray_offset(r, [](double a) { return std::cos(a); });
-        const int32_t py = y + spray_offset(r, [](double a) { return std::sin(a); });
-        tb_PutPixel(object->pictureBitmap, px, py, object->red, object->green, object->blue);
+        const Point offset = random_offset(1, r);
+        tb_PutPixel(object->pictureBitmap, x + offset.x, y + offset.y, object->red, object->green,
+                    object->blue);
     }
 }
 

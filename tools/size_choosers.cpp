@@ -1,6 +1,8 @@
 // The size choosers of the options panel: one bar per size, the current one green. Four sets
 // of bars serve the pencil family, the brushes, the texture brushes and the effect tools; the
 // panel pieces they are drawn with serve the tools' own panels too.
+#include <span>
+
 #include "tools/options_panel.h"
 #include "tools/tool_ops.h"
 
@@ -21,37 +23,31 @@ constexpr SizeBar kEffectBars[] = {
     {{6, 9, 21, 73}, 16, 0}, {{27, 9, 50, 73}, 28, 0}, {{57, 9, 89, 73}, 40, 0}};
 
 void draw_bars(const SceneObject& o, const Rect& panel, std::span<const SizeBar> bars) {
-    BitmapRef work = panel_start();
+    BitmapRef work = panel_begin();
     if (work == -1) return;
-    panel_paint_size_bars(work, bars, o.size);
+    panel_draw_size_bars(work, bars, o.size);
     panel_finish(work, o, panel);
 }
 
 void click_bars(SceneObject& o, int32_t x, int32_t y, const Rect& panel,
                 std::span<const SizeBar> bars) {
-    const int32_t size = panel_size_at(bars, x - panel.left, y - panel.top);
+    const int32_t size = panel_size_at(bars, panel_point(x, y, panel));
     if (size != 0) o.size = size;
 }
 
 }  // namespace
 
-BitmapRef panel_start() {
+BitmapRef panel_begin() {
     Rect r{0, 0, kPanelWidth, kPanelHeight};
     BitmapRef work = tb_CreateBitmap(&r, 0, 24);
     if (work == -1) return -1;
+    tb_ClearClipRect(work);
     tb_SetForeColor(work, 65025, 65025, 65025);
     tb_PaintRect(work, &r);
     return work;
 }
 
-void panel_finish(BitmapRef work, const SceneObject& object, const Rect& panel) {
-    Rect r{0, 0, kPanelWidth, kPanelHeight};
-    Rect to{panel.left, panel.top, panel.left + kPanelWidth, panel.top + kPanelHeight};
-    tb_CopyBitmap(work, object.sceneBitmap, &r, &to, 0);
-    tb_DisposeBitmap(work);
-}
-
-void panel_paint_size_bars(BitmapRef work, std::span<const SizeBar> bars, int32_t current) {
+void panel_draw_size_bars(BitmapRef work, std::span<const SizeBar> bars, int32_t current) {
     for (const SizeBar& b : bars) {
         if (b.size == current) {
             tb_SetForeColor(work, 0, 65025, 0);
@@ -62,11 +58,22 @@ void panel_paint_size_bars(BitmapRef work, std::span<const SizeBar> bars, int32_
     }
 }
 
-int32_t panel_size_at(std::span<const SizeBar> bars, int32_t px, int32_t py) {
+void panel_finish(BitmapRef work, const SceneObject& object, const Rect& panel) {
+    Rect r{0, 0, kPanelWidth, kPanelHeight};
+    Rect to{panel.left, panel.top, panel.left + kPanelWidth, panel.top + kPanelHeight};
+    tb_CopyBitmap(work, object.sceneBitmap, &r, &to, 0);
+    tb_DisposeBitmap(work);
+}
+
+Point panel_point(int32_t x, int32_t y, const Rect& panel) {
+    return Point{x - panel.left, y - panel.top};
+}
+
+int32_t panel_size_at(std::span<const SizeBar> bars, Point p) {
     for (const SizeBar& b : bars) {
         Rect hit = b.bar;
         tb_InsetRect(&hit, -b.widen, 0);
-        if (tb_PtInRect(px, py, &hit) != 0) return b.size;
+        if (tb_PtInRect(p.x, p.y, &hit) != 0) return b.size;
     }
     return 0;
 }

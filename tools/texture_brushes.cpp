@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int16_t kRollerSound = kSoundTexture;
 // The first dab of a stroke is pressed more gently than the ones that follow.
 constexpr int32_t kFirstStrength = 15;
 constexpr int32_t kStrength = 20;
@@ -31,7 +30,7 @@ void press_texture(const SceneObject& o, int32_t x, int32_t y, int32_t strength)
 
 void texture_press(SceneObject* object, int32_t x, int32_t y) {
     SceneObject& o = *object;
-    tb_PlaySoundLoop(kRollerSound);
+    tb_PlaySoundLoop(kSoundTexture);
     // A press whose release never came (the window lost the focus in between) would otherwise
     // leave its texture behind for good.
     drop_texture(o);

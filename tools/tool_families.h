@@ -15,3 +15,6 @@ void install_scissors_stamps(SceneObject* table);
 void install_texture_brushes(SceneObject* table);
 // Effect tools (18-24): press, drag and release; the Tint crayon's panel (22).
 void install_effect_tools(SceneObject* table);
+// Ball brush (25), Mirror brush (26), Star wand (27), Needle and thread (28) and Splat gun
+// (29): press, drag and release; the colour-mode panels and the mirror panel.
+void install_fancy_brushes(SceneObject* table);
