@@ -46,7 +46,6 @@ colours() {
   convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 -format %c histogram:info:- 2>/dev/null |
     sed -E 's/^ *([0-9]+):.*#([0-9A-Fa-f]{6}).*/\1 \2/'
 }
-count_of() { colours "$@" | awk -v c="${6^^}" 'toupper($2) == c { n += $1 } END { print n + 0 }'; }
 # bounds FILE X Y W H RRGGBB: "left top right bottom" (screen pixels, inclusive) of that colour.
 bounds() {
   convert "$1" -crop "$4x$5+$2+$3" +repage -depth 8 txt:- 2>/dev/null |
@@ -56,9 +55,6 @@ bounds() {
         if (x < l) l = x; if (x > r) r = x; if (y < t) t = y; if (y > b) b = y }
       END { if (n) print l, t, r, b }'
 }
-# screen_part X Y W H: a fingerprint of that part of the screen.
-screen_part() { import -window root -crop "$3x$4+$1+$2" -depth 8 rgb:- 2>/dev/null | md5sum; }
-screen_part_is_not() { [ "$(screen_part "$1" "$2" "$3" "$4")" != "$5" ]; }
 # press_until X Y CONDITION...: presses at (X, Y), waits for the condition, then releases.
 press_until() {
   local x=$1 y=$2
@@ -80,9 +76,10 @@ picked_up() {
   pick $2
   wait_pixel ${4:-$OWN_COLOUR_DROP} "$3"
 }
-# settled FILE: a screenshot taken after the pointer has left the picture.
+# settled FILE: a screenshot taken once the program has handled the release, with the pointer
+# off the picture.
 settled() {
-  xdotool mousemove 620 470
+  wait_input_handled 620 470
   screenshot "$1"
 }
 
@@ -122,7 +119,7 @@ pick $SHELF_4
 picked_up "$BALL_BRUSH" "$POT_RED" FF0000
 press_until 230 110 painted_near 230 110
 settled "$E2E_DIR/ball.png"
-[ "$(count_of "$E2E_DIR/ball.png" 190 70 80 80 FF0000)" -gt 0 ] || fail "no red edge on the ball"
+[ "$(count_colour "$E2E_DIR/ball.png" 190 70 80 80 FF0000)" -gt 0 ] || fail "no red edge on the ball"
 others=$(colours "$E2E_DIR/ball.png" 190 70 80 80 | awk 'toupper($2) !~ /^FF/ { n += $1 } END { print n + 0 }')
 [ "$others" = 0 ] || fail "the ball has $others pixels that are not shades of red"
 light=$(colours "$E2E_DIR/ball.png" 190 70 80 80 | awk '
@@ -170,7 +167,7 @@ read -r l t r b <<<"$(bounds "$E2E_DIR/star.png" 190 240 80 80 00FF00)"
 others=$(colours "$E2E_DIR/star.png" 190 240 80 80 | awk 'toupper($2) != "00FF00" && toupper($2) != "FFFFFF" { n += $1 } END { print n + 0 }')
 [ "$others" = 0 ] || fail "the stars have $others pixels not in the current colour"
 w=$((r - l + 1)) h=$((b - t + 1))
-white=$(count_of "$E2E_DIR/star.png" "$l" "$t" "$w" "$h" $WHITE)
+white=$(count_colour "$E2E_DIR/star.png" "$l" "$t" "$w" "$h" $WHITE)
 [ "$white" -ge $((w * h / 4)) ] || fail "the stars leave only $white white pixels in their ${w}x${h} box"
 [ "$(pixel "$E2E_DIR/star.png" "$l" "$t")" = $WHITE ] || fail "the stars fill their corner"
 pass "the star wand scatters green stars with white between their points"
@@ -179,11 +176,11 @@ pass "the star wand scatters green stars with white between their points"
 picked_up "$NEEDLE" "$POT_BLACK" 000000
 press_until 500 120 painted_near 500 120
 settled "$E2E_DIR/needle.png"
-black=$(count_of "$E2E_DIR/needle.png" 470 90 61 61 000000)
+black=$(count_colour "$E2E_DIR/needle.png" 470 90 61 61 000000)
 others=$(colours "$E2E_DIR/needle.png" 470 90 61 61 | awk 'toupper($2) != "000000" && toupper($2) != "FFFFFF" { n += $1 } END { print n + 0 }')
 [ "$black" -gt 0 ] && [ "$black" -le 400 ] || fail "the needle put $black black pixels"
 [ "$others" = 0 ] || fail "the needle's stitches are not all black"
-[ "$(count_of "$E2E_DIR/needle.png" 440 60 121 121 000000)" = "$black" ] || fail "a stitch reaches too far"
+[ "$(count_colour "$E2E_DIR/needle.png" 440 60 121 121 000000)" = "$black" ] || fail "a stitch reaches too far"
 pass "the needle and thread sews $black black pixels of stitches"
 
 # ---- Splat gun: a magenta splat, cut out, centred on the pointer ------------------------------
@@ -196,7 +193,7 @@ read -r l t r b <<<"$(bounds "$E2E_DIR/splat.png" 470 220 120 120 FF00FF)"
   fail "the splat ($l $t $r $b) reaches beyond its 90 x 90 square"
 others=$(colours "$E2E_DIR/splat.png" 470 220 120 120 | awk 'toupper($2) != "FF00FF" && toupper($2) != "FFFFFF" { n += $1 } END { print n + 0 }')
 [ "$others" = 0 ] || fail "the splat is not cut out cleanly ($others other pixels)"
-[ "$(count_of "$E2E_DIR/splat.png" 485 235 90 90 $WHITE)" -gt 1000 ] || fail "the splat's white is not transparent"
+[ "$(count_colour "$E2E_DIR/splat.png" 485 235 90 90 $WHITE)" -gt 1000 ] || fail "the splat's white is not transparent"
 pass "the splat gun shoots a magenta splat"
 
 # ---- Zoomed: a splat of size 60 covers twice as many screen pixels ------------------------------
@@ -204,9 +201,9 @@ pick $SMALLEST_SIZE
 wait_pixel $SMALLEST_SIZE 00FF00
 pick $MAGNIFIER
 xdotool mousemove 300 330
-before=$(screen_part 147 16 474 368)
+before=$(region_sum 147 16 474 368)
 xdotool click 1
-wait_until "$E2E_TIMEOUT" screen_part_is_not 147 16 474 368 "$before" || fail "the picture was not zoomed"
+wait_region_change 147 16 474 368 "$before" "the picture was not zoomed"
 xdotool mousemove 300 250 mousedown 1
 wait_pixel 300 250 FF00FF
 xdotool mouseup 1
