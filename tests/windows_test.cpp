@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "toolbox/dialog_template.h"
 #include "toolbox/platform_headless.h"
 
 namespace {
@@ -315,4 +316,106 @@ TEST_F(DialogsOverTheScene, ThePrintPumpPassesEventsOnUntilEscapeCancels) {
     ASSERT_EQ(tb_GetEvent(&e, 0), 1);
     EXPECT_EQ(e.kind, TB_EVENT_CLOSE);
     tb_EndPrintAbort();
+}
+
+TEST_F(DialogsOverTheScene, WhileDisabledTheMainWindowRepaintsButTakesNoInput) {
+    tb_BeginPrintAbort();
+    tb_EnableMainWindow(0);
+    for (int32_t kind : {TB_EVENT_MOUSE_MOVE, TB_EVENT_BUTTON_DOWN, TB_EVENT_BUTTON_UP,
+                         TB_EVENT_DOUBLE_CLICK, TB_EVENT_SECONDARY_DOWN, TB_EVENT_TEXT,
+                         TB_EVENT_EXPOSE, TB_EVENT_FOCUS_GAINED, TB_EVENT_DISPLAY_CHANGE}) {
+        headless::push_event(event_of(kind, 3, 4));
+    }
+    headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_F1));
+    EXPECT_EQ(tb_PrintAbortPump(), 1);
+    EXPECT_EQ(g_mainEvents, (std::vector<int32_t>{TB_EVENT_EXPOSE, TB_EVENT_FOCUS_GAINED,
+                                                  TB_EVENT_DISPLAY_CHANGE}));
+    TbEvent e;
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
+    tb_EnableMainWindow(1);
+    ASSERT_EQ(tb_GetEvent(&e, 0), 1);
+    EXPECT_EQ(e.kind, TB_EVENT_EXPOSE) << "enabled again, it is drawn afresh";
+    tb_EnableMainWindow(1);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0) << "only when it was disabled";
+    tb_EndPrintAbort();
+}
+
+TEST_F(DialogsOverTheScene, TheAbortDialogsCommandStopsPrintingAndGivesTheWindowBack) {
+    tb_BeginPrintAbort();
+    tb_EnableMainWindow(0);
+    tb_OpenPrintAbortDialog(10000);
+    ASSERT_EQ(headless::modeless_dialog_title(), "Abort...");
+    headless::press_modeless_button(2);
+    EXPECT_NE(tb_PrintAborted(), 0);
+    EXPECT_EQ(tb_IsMainWindowEnabled(), 1);
+    EXPECT_EQ(headless::modeless_dialog_title(), "");
+    EXPECT_EQ(tb_PrintAbortPump(), 0);
+}
+
+TEST(DialogTemplates, TheAbortTemplateReadsAsItIsDrawn) {
+    fresh_toolbox();
+    size_t size = 0;
+    const char* text = tb_GetDialogTemplate(10000, &size);
+    DialogTemplate t;
+    ASSERT_TRUE(parse_dialog_template(text, size, &t));
+    EXPECT_STREQ(t.title, "Abort...");
+    EXPECT_EQ(t.width, 112);
+    EXPECT_EQ(t.height, 124);
+    EXPECT_EQ(t.fontPoints, 8);
+    EXPECT_STREQ(t.fontFamily, "MS Sans Serif");
+    ASSERT_EQ(t.controlCount, 2);
+    const TemplateControl& picture = t.controls[0];
+    EXPECT_EQ(picture.kind, TemplateControlKind::Picture);
+    EXPECT_STREQ(picture.text, "366");
+    EXPECT_TRUE(picture.sunken);
+    EXPECT_EQ(picture.rect.left, 23);
+    EXPECT_EQ(picture.rect.bottom, 78);
+    const TemplateControl& button = t.controls[1];
+    EXPECT_EQ(button.kind, TemplateControlKind::DefaultButton);
+    EXPECT_EQ(button.id, 2);
+    EXPECT_STREQ(button.text, "Cancel Printing");
+    EXPECT_EQ(button.rect.left, 11);
+    EXPECT_EQ(button.rect.top, 93);
+    EXPECT_EQ(button.rect.right, 101);
+    EXPECT_EQ(button.rect.bottom, 116);
+    EXPECT_FALSE(button.sunken);
+}
+
+TEST(DialogTemplates, OddLinesArePassedOverAndLongTextsCut) {
+    struct Case {
+        std::string text;
+        bool usable;
+        int32_t controls;
+        std::string firstText;
+    } cases[] = {
+        {"title = A\nsize = 10 x 20\n", true, 0, ""},
+        {"title = A\n", false, 0, ""},      // no size
+        {"size = 0 x 20\n", false, 0, ""},  // no width
+        {"size = 10 by 20\n", false, 0, ""},
+        {"size = 9x9\r\ncontrol = button, 7, \"a, b # c\", 1, 2, 3, 4\r\n", true, 1, "a, b # c"},
+        {"size = 9x9\ncontrol = slider, 7, \"x\", 1, 2, 3, 4\n", true, 0, ""},  // unknown kind
+        {"size = 9x9\ncontrol = button, 7, \"x\", 1, 2, 3\n", true, 0, ""},     // three edges
+        {"size = 9x9\ncontrol = button, 7, \"x, 1, 2, 3, 4\n", true, 0, ""},    // unclosed text
+        {"size = 9x9\ncontrol = button, seven, \"x\", 1, 2, 3, 4\n", true, 0, ""},
+        {"size = 9x9\n# control = button, 7, \"x\", 1, 2, 3, 4\n", true, 0, ""},
+        {"size = 9x9\ncontrol = button, 7, \"" + std::string(100, 'w') + "\", 1, 2, 3, 4", true, 1,
+         std::string(kMaxTemplateText - 1, 'w')},
+        {"size = 9x9\n" +
+             [] {
+                 std::string many;
+                 for (int i = 0; i < 20; ++i) many += "control = button, 1, \"b\", 0, 0, 1, 1\n";
+                 return many;
+             }(),
+         true, kMaxTemplateControls, "b"},
+    };
+    for (const Case& c : cases) {
+        DialogTemplate t;
+        EXPECT_EQ(parse_dialog_template(c.text.data(), c.text.size(), &t), c.usable) << c.text;
+        EXPECT_EQ(t.controlCount, c.controls) << c.text;
+        if (t.controlCount > 0) {
+            EXPECT_EQ(std::string(t.controls[0].text), c.firstText);
+        }
+    }
+    DialogTemplate none;
+    EXPECT_FALSE(parse_dialog_template(nullptr, 0, &none));
 }

@@ -532,8 +532,7 @@ void post_event(const TbEvent& event) {
 
 int message_box(Box kind, const char* title, const char* text) {
     // GTK needs a true-colour screen; on anything else SDL's own boxes still work.
-    if (screen_depth() >= 15 && gtk_boxes_available()) {
-        keep_x_errors_harmless();  // GTK installs its own handler when it starts
+    if (gtk_ready()) {
         GtkBoxKind gtkKind = kind == Box::Error   ? GtkBoxKind::Warning
                              : kind == Box::YesNo ? GtkBoxKind::Question
                                                   : GtkBoxKind::Information;
@@ -658,3 +657,9 @@ bool sound_playing() {
 }
 
 }  // namespace platform
+
+bool gtk_ready() {
+    if (platform::screen_depth() < 15 || !gtk_boxes_available()) return false;
+    keep_x_errors_harmless();  // GTK installs its own handler when it starts
+    return true;
+}
