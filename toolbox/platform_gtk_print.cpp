@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "toolbox/platform.h"
 #include "toolbox/platform_gtk.h"
@@ -62,9 +64,15 @@ int32_t error_code(const GError* error) {
 
 // ---- The page ----------------------------------------------------------------------------------
 
+// Whether `count` pixels from bgr on are all white (paper).
 bool white_run(const uint8_t* bgr, int count) {
-    return std::all_of(bgr, bgr + 3 * static_cast<size_t>(count),
-                       [](uint8_t b) { return b == 0xFF; });
+    static const std::vector<uint8_t> kWhiteRow(3 * 4096, 0xFF);
+    size_t bytes = 3 * static_cast<size_t>(count);
+    for (size_t done = 0; done < bytes; done += kWhiteRow.size()) {
+        size_t n = std::min(kWhiteRow.size(), bytes - done);
+        if (std::memcmp(bgr + done, kWhiteRow.data(), n) != 0) return false;
+    }
+    return true;
 }
 
 // The part of the page where something was drawn, as a cairo image: the rest is paper, and a
