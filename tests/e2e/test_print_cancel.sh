@@ -45,13 +45,19 @@ xdotool mousemove $POT_RED click 1 mousemove $PICTURE_CENTRE click 1
 wait_pixel ${PICTURE_CENTRE% *} ${PICTURE_CENTRE#* } FF0000
 pass "the room answers clicks after the cancel"
 
-# A new print dialog opens, and Escape closes it with nothing shown and nothing printed.
+# A new print dialog opens; the room beside it takes no clicks (the speaker below it stays
+# as it is); Escape closes it with nothing shown and nothing printed.
+screenshot "$E2E_DIR/before-dialog.png"
 open_print_dialog
+xdotool mousemove 626 590 click 1
 xdotool key Escape
 wait_no_window "Print"
 wait_focus "Tintamar"
 xdotool mousemove $POT_BLUE click 1 mousemove $PICTURE_CENTRE click 1
 wait_pixel ${PICTURE_CENTRE% *} ${PICTURE_CENTRE#* } 0000FF
 window_exists "Attention!" && fail "cancelling the print dialog showed a notice"
+screenshot "$E2E_DIR/after-dialog.png"
+[ "$(compare -metric AE "$E2E_DIR/before-dialog.png[16x21+618+579]" "$E2E_DIR/after-dialog.png[16x21+618+579]" null: 2>&1)" = 0 ] ||
+  fail "the speaker took a click while the print dialog was up"
 [ ! -e "$pdf" ] || fail "the cancelled dialog printed"
 pass "cancelling the print dialog shows and prints nothing"
