@@ -337,7 +337,13 @@ void print_end(bool abandon, PrintPump pump, char* failure, size_t size) {
     if (abandon) abandon_job();
     while (!job_finished()) turn(pump);
     GError* why = g_job.abandoned ? nullptr : job_error();
-    if (why != nullptr) std::snprintf(failure, size, "%s", why->message);
+    if (why != nullptr) {
+        std::snprintf(failure, size, "%s", why->message);
+        // A long path may have been cut in the middle of a character.
+        const gchar* valid = nullptr;
+        g_utf8_validate(failure, -1, &valid);
+        failure[valid - failure] = 0;
+    }
     g_clear_error(&why);
     end_job(pump);
 }

@@ -26,7 +26,7 @@ bool g_jobBegun = false;
 platform::PrintPage g_page;  // at the resolution TB_PRINTER's pixels have
 DibImage g_pageImage;
 bool g_pageSent = false;
-char g_failure[256] = {};
+char g_failure[1024] = {};
 
 bool is_input(const TbEvent& e) {
     switch (e.kind) {
@@ -44,13 +44,16 @@ bool is_input(const TbEvent& e) {
 }
 
 // Handles the waiting events: repaints and the like always reach the main window, input only
-// while it takes input. A close or quit request waits for the main loop.
+// while it takes input. Close and quit requests wait for the main loop: they are queued again
+// once everything behind them was handled, so that they never hold the rest up.
 void pump_events(bool inputAllowed) {
+    TbEvent held[4];
+    int32_t heldCount = 0;
     TbEvent e;
     while (platform::next_event(&e, false, 0)) {
         if (e.kind == TB_EVENT_QUIT || e.kind == TB_EVENT_CLOSE) {
-            platform::post_event(e);
-            return;
+            if (heldCount < 4) held[heldCount++] = e;
+            continue;
         }
         if (e.kind == TB_EVENT_KEY_DOWN && e.key == TB_VK_ESCAPE && g_keepPrinting != 0) {
             if (g_abortDialog != 0) {
@@ -62,6 +65,7 @@ void pump_events(bool inputAllowed) {
         }
         if (!is_input(e) || inputAllowed) tb_DispatchToMain(&e);
     }
+    for (int32_t i = 0; i < heldCount; ++i) platform::post_event(held[i]);
 }
 
 // While the print dialog is up the main window takes no input, as under any modal dialog.
