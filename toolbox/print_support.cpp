@@ -16,7 +16,8 @@ namespace {
 // holds, and a printer that reports more, or a poster-sized paper, never makes us allocate
 // hundreds of megabytes. The printer scales the page up to its own resolution.
 constexpr int32_t kMaxPageResolution = 600;
-constexpr double kMaxPagePixels = 36e6;  // about A4 at 600 pixels per inch
+constexpr double kMaxPagePixels = 36e6;   // about A4 at 600 pixels per inch
+constexpr double kMaxPageSideMm = 10000;  // no paper is ten metres long
 
 int32_t g_keepPrinting = 0;
 int32_t g_mainEnabled = 1;
@@ -81,8 +82,9 @@ int32_t page_pixels(double millimetres, int32_t dpi) {
 platform::PrintPage within_limits(platform::PrintPage page) {
     page.dpiX = std::clamp(page.dpiX, 1, kMaxPageResolution);
     page.dpiY = std::clamp(page.dpiY, 1, kMaxPageResolution);
-    page.widthMm = std::max(page.widthMm, 0.0);
-    page.heightMm = std::max(page.heightMm, 0.0);
+    for (double* side : {&page.widthMm, &page.heightMm}) {
+        *side = std::isfinite(*side) ? std::clamp(*side, 0.0, kMaxPageSideMm) : 0.0;
+    }
     double pixels = static_cast<double>(page_pixels(page.widthMm, page.dpiX)) *
                     static_cast<double>(page_pixels(page.heightMm, page.dpiY));
     if (pixels > kMaxPagePixels) {
