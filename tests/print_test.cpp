@@ -239,17 +239,21 @@ TEST_F(Printing, TheDialogsFailuresShowTheirMessage) {
     EXPECT_EQ(headless::modeless_dialog_title(), "");
 }
 
-TEST_F(Printing, CancelPrintingAbandonsTheJobAndGivesTheRoomBack) {
-    headless::PrintAnswer answer = small_page();
-    answer.cancelWhileSending = true;
-    headless::set_print_answer(answer);
-    print_picture();
-    EXPECT_TRUE(headless::printed_pages().empty());
-    EXPECT_EQ(headless::abandoned_jobs(), 1);
+TEST_F(Printing, CancelPrintingOrEscapeAbandonsTheJobAndGivesTheRoomBack) {
+    TbEvent escape = event_of(TB_EVENT_KEY_DOWN);
+    escape.key = TB_VK_ESCAPE;
+    for (bool button : {true, false}) {
+        headless::PrintAnswer answer = small_page();
+        answer.cancelWhileSending = button;
+        if (!button) answer.eventsWhileSending = {escape};
+        headless::set_print_answer(answer);
+        print_picture();
+        EXPECT_TRUE(headless::printed_pages().empty());
+        EXPECT_EQ(headless::abandoned_jobs(), button ? 1 : 2);
+        EXPECT_EQ(headless::modeless_dialog_title(), "");
+        EXPECT_EQ(tb_IsMainWindowEnabled(), 1);
+    }
     EXPECT_TRUE(shown_boxes().empty());
-    EXPECT_EQ(headless::modeless_dialog_title(), "");
-    EXPECT_EQ(tb_IsMainWindowEnabled(), 1);
-
     // The next job starts afresh.
     headless::set_print_answer(small_page());
     print_picture();
@@ -266,18 +270,6 @@ TEST_F(Printing, TheRoomRepaintsButTakesNoInputWhileThePageGoesOutAndIsDrawnAfte
     TbEvent e;
     ASSERT_EQ(tb_GetEvent(&e, 0), 1);
     EXPECT_EQ(e.kind, TB_EVENT_EXPOSE) << "the room is drawn again once the job is over";
-}
-
-TEST_F(Printing, EscapeWhileThePageGoesOutCancelsLikeTheButton) {
-    headless::PrintAnswer answer = small_page();
-    TbEvent escape = event_of(TB_EVENT_KEY_DOWN);
-    escape.key = TB_VK_ESCAPE;
-    answer.eventsWhileSending = {escape};
-    headless::set_print_answer(answer);
-    print_picture();
-    EXPECT_TRUE(headless::printed_pages().empty());
-    EXPECT_EQ(headless::abandoned_jobs(), 1);
-    EXPECT_EQ(headless::modeless_dialog_title(), "");
 }
 
 TEST_F(Printing, AJobThePrinterRefusesIsReportedNotPassedOffAsPrinted) {
