@@ -6,8 +6,8 @@
 Rect printed_picture_rect(int32_t pictureWidth, int32_t pictureHeight, int32_t pageWidth,
                           int32_t pageHeight) {
     if (pictureWidth <= 0 || pictureHeight <= 0) return Rect{};
-    // Single precision on purpose: the printed size is the picture's size times this scale,
-    // truncated, exactly as the program has always computed it.
+    // The scale is kept in single precision, and the printed size is the picture's size times
+    // it, truncated: a page of the same size always gets the picture at the same pixels.
     float scale = std::min(static_cast<float>(0.9 * pageWidth / pictureWidth),
                            static_cast<float>(0.9 * pageHeight / pictureHeight));
     if (!(scale > 0)) scale = 1;  // a page of no size: print the picture as it is
