@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "test_support.h"
+#include "toolbox/dialog_template.h"
 #include "toolbox/platform_headless.h"
 
 namespace {
@@ -203,14 +205,14 @@ TEST_F(Dialogs, GetInitPaintAndClicksAndEndWithZeroOnEscape) {
     headless::push_event(event_of(TB_EVENT_BUTTON_DOWN, 315, 241));
     headless::push_event(event_of(TB_EVENT_BUTTON_DOWN, 5, 5));  // outside: not passed on
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
-    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    EXPECT_EQ(tb_DoDialog(kDialogBlank, recording_dialog), 0);
     EXPECT_EQ(g_log, (std::vector<std::string>{"init", "paint", "down 5,6", "command 2"}));
     EXPECT_EQ(g_pixelDuringDialog, 0xFFFFFFu);
 }
 
 TEST_F(Dialogs, RestoreThePixelsUnderThemWhenTheyEnd) {
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
-    tb_DoDialog(156, recording_dialog);
+    tb_DoDialog(kDialogBlank, recording_dialog);
     for (int32_t y : {234, 235, 244, 245})
         for (int32_t x : {309, 310, 329, 330})
             EXPECT_EQ(window_pixel(window, x, y), (uint32_t(x) << 12) | uint32_t(y))
@@ -220,7 +222,7 @@ TEST_F(Dialogs, RestoreThePixelsUnderThemWhenTheyEnd) {
 TEST_F(Dialogs, EndFromATimerOrTheirOwnCancel) {
     g_handleCancel = true;
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
-    EXPECT_EQ(tb_DoDialog(156, recording_dialog), -1);
+    EXPECT_EQ(tb_DoDialog(kDialogBlank, recording_dialog), -1);
 
     g_log.clear();
     auto timed = [](NativeWindow dialog, int32_t message, int64_t wParam,
@@ -228,13 +230,13 @@ TEST_F(Dialogs, EndFromATimerOrTheirOwnCancel) {
         if (message == TB_WM_INITDIALOG) tb_SetDialogTimer(dialog, 7, 2);
         return recording_dialog(dialog, message, wParam, lParam);
     };
-    EXPECT_EQ(tb_DoDialog(156, timed), 5);
+    EXPECT_EQ(tb_DoDialog(kDialogBlank, timed), 5);
     EXPECT_EQ(g_log, (std::vector<std::string>{"init", "paint", "timer 7"}));
 }
 
 TEST_F(Dialogs, HandTheQuitMessageBackToTheMainLoop) {
     headless::push_event(event_of(TB_EVENT_QUIT, 0, 0, 3));
-    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    EXPECT_EQ(tb_DoDialog(kDialogBlank, recording_dialog), 0);
     TbEvent e;
     ASSERT_EQ(tb_GetEvent(&e, 0), 1);
     EXPECT_EQ(e.kind, TB_EVENT_QUIT);
@@ -274,7 +276,7 @@ TEST_F(DialogsOverTheScene, DrawTheirFaceAgainWhenTheMainWindowRedrawsUnderThem)
     headless::push_event(event_of(TB_EVENT_FOCUS_GAINED));
     headless::push_event(event_of(TB_EVENT_BUTTON_DOWN, 315, 241));
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
-    tb_DoDialog(156, recording_dialog);
+    tb_DoDialog(kDialogBlank, recording_dialog);
     EXPECT_EQ(g_pixelDuringDialog, 0xFFFFFFu);
     EXPECT_EQ(window_pixel(window, 312, 237), 0x00FF00u);  // the new scene, not the old one
     EXPECT_EQ(g_mainEvents, std::vector<int32_t>{TB_EVENT_FOCUS_GAINED});
@@ -284,7 +286,7 @@ TEST_F(DialogsOverTheScene, LeaveNoFaceBehindWhenTheMainWindowDoesNotRedraw) {
     g_mainRedraws = false;
     headless::push_event(event_of(TB_EVENT_EXPOSE));
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
-    tb_DoDialog(156, recording_dialog);
+    tb_DoDialog(kDialogBlank, recording_dialog);
     EXPECT_EQ(g_log, (std::vector<std::string>{"init", "paint", "paint", "command 2"}));
     EXPECT_EQ(window_pixel(window, 312, 237), (312u << 12) | 237u);
 }
@@ -294,7 +296,7 @@ TEST_F(DialogsOverTheScene, KeepTheMainWindowsMenuShut) {
     headless::push_event(event_of(TB_EVENT_SECONDARY_DOWN, 315, 241));
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_F1));
     headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
-    tb_DoDialog(156, recording_dialog);
+    tb_DoDialog(kDialogBlank, recording_dialog);
     EXPECT_TRUE(g_mainEvents.empty());
 }
 
@@ -308,11 +310,115 @@ TEST_F(DialogsOverTheScene, ThePrintPumpPassesEventsOnUntilEscapeCancels) {
     headless::push_event(event_of(TB_EVENT_EXPOSE));
     EXPECT_EQ(tb_PrintAbortPump(), 0);
     EXPECT_NE(tb_PrintAborted(), 0);
-    EXPECT_EQ(g_mainEvents, std::vector<int32_t>{TB_EVENT_MOUSE_MOVE});
+    // The close request waits for the main loop, without holding up what came after it.
+    EXPECT_EQ(g_mainEvents, (std::vector<int32_t>{TB_EVENT_MOUSE_MOVE, TB_EVENT_EXPOSE}));
+    EXPECT_EQ(tb_PrintAbortPump(), 0);
+    EXPECT_EQ(g_mainEvents.size(), 2u);
     TbEvent e;
-    ASSERT_EQ(tb_GetEvent(&e, 0), 1);  // the close request waits for the main loop
-    EXPECT_EQ(e.kind, TB_EVENT_EXPOSE);
     ASSERT_EQ(tb_GetEvent(&e, 0), 1);
     EXPECT_EQ(e.kind, TB_EVENT_CLOSE);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
     tb_EndPrintAbort();
+}
+
+TEST_F(DialogsOverTheScene, WhileDisabledTheMainWindowRepaintsButTakesNoInput) {
+    tb_BeginPrintAbort();
+    tb_EnableMainWindow(0);
+    for (int32_t kind : {TB_EVENT_MOUSE_MOVE, TB_EVENT_BUTTON_DOWN, TB_EVENT_BUTTON_UP,
+                         TB_EVENT_DOUBLE_CLICK, TB_EVENT_SECONDARY_DOWN, TB_EVENT_TEXT,
+                         TB_EVENT_EXPOSE, TB_EVENT_FOCUS_GAINED, TB_EVENT_DISPLAY_CHANGE}) {
+        headless::push_event(event_of(kind, 3, 4));
+    }
+    headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_F1));
+    EXPECT_EQ(tb_PrintAbortPump(), 1);
+    EXPECT_EQ(g_mainEvents, (std::vector<int32_t>{TB_EVENT_EXPOSE, TB_EVENT_FOCUS_GAINED,
+                                                  TB_EVENT_DISPLAY_CHANGE}));
+    TbEvent e;
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
+    tb_EnableMainWindow(1);
+    ASSERT_EQ(tb_GetEvent(&e, 0), 1);
+    EXPECT_EQ(e.kind, TB_EVENT_EXPOSE) << "enabled again, it is drawn afresh";
+    tb_EnableMainWindow(1);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0) << "only when it was disabled";
+    tb_EndPrintAbort();
+}
+
+TEST_F(DialogsOverTheScene, TheAbortDialogsCommandStopsPrintingAndGivesTheWindowBack) {
+    tb_BeginPrintAbort();
+    tb_EnableMainWindow(0);
+    tb_OpenPrintAbortDialog(kDialogPrintAbort);
+    ASSERT_EQ(headless::modeless_dialog_title(), "Abort...");
+    headless::press_modeless_button(2);
+    EXPECT_NE(tb_PrintAborted(), 0);
+    EXPECT_EQ(tb_IsMainWindowEnabled(), 1);
+    EXPECT_EQ(headless::modeless_dialog_title(), "");
+    EXPECT_EQ(tb_PrintAbortPump(), 0);
+}
+
+TEST(DialogTemplates, TheAbortTemplateReadsAsItIsDrawn) {
+    fresh_toolbox();
+    size_t size = 0;
+    const char* text = tb_GetDialogTemplate(kDialogPrintAbort, &size);
+    DialogTemplate t;
+    ASSERT_TRUE(parse_dialog_template(text, size, &t));
+    EXPECT_STREQ(t.title, "Abort...");
+    EXPECT_EQ(t.width, 112);
+    EXPECT_EQ(t.height, 124);
+    EXPECT_EQ(t.fontPoints, 8);
+    EXPECT_STREQ(t.fontFamily, "MS Sans Serif");
+    ASSERT_EQ(t.controlCount, 2);
+    const TemplateControl& picture = t.controls[0];
+    EXPECT_EQ(picture.kind, TemplateControlKind::Picture);
+    EXPECT_STREQ(picture.text, "366");
+    EXPECT_TRUE(picture.sunken);
+    EXPECT_EQ(picture.rect.left, 23);
+    EXPECT_EQ(picture.rect.bottom, 78);
+    const TemplateControl& button = t.controls[1];
+    EXPECT_EQ(button.kind, TemplateControlKind::DefaultButton);
+    EXPECT_EQ(button.id, 2);
+    EXPECT_STREQ(button.text, "Cancel Printing");
+    EXPECT_EQ(button.rect.left, 11);
+    EXPECT_EQ(button.rect.top, 93);
+    EXPECT_EQ(button.rect.right, 101);
+    EXPECT_EQ(button.rect.bottom, 116);
+    EXPECT_FALSE(button.sunken);
+}
+
+TEST(DialogTemplates, OddLinesArePassedOverAndLongTextsCut) {
+    struct Case {
+        std::string text;
+        bool usable;
+        int32_t controls;
+        std::string firstText;
+    } cases[] = {
+        {"title = A\nsize = 10 x 20\n", true, 0, ""},
+        {"title = A\n", false, 0, ""},      // no size
+        {"size = 0 x 20\n", false, 0, ""},  // no width
+        {"size = 10 by 20\n", false, 0, ""},
+        {"size = 9x9\r\ncontrol = button, 7, \"a, b # c\", 1, 2, 3, 4\r\n", true, 1, "a, b # c"},
+        {"size = 9x9\ncontrol = slider, 7, \"x\", 1, 2, 3, 4\n", true, 0, ""},  // unknown kind
+        {"size = 9x9\ncontrol = button, 7, \"x\", 1, 2, 3\n", true, 0, ""},     // three edges
+        {"size = 9x9\ncontrol = button, 7, \"x, 1, 2, 3, 4\n", true, 0, ""},    // unclosed text
+        {"size = 9x9\ncontrol = button, seven, \"x\", 1, 2, 3, 4\n", true, 0, ""},
+        {"size = 9x9\n# control = button, 7, \"x\", 1, 2, 3, 4\n", true, 0, ""},
+        {"size = 9x9\ncontrol = button, 7, \"" + std::string(100, 'w') + "\", 1, 2, 3, 4", true, 1,
+         std::string(kMaxTemplateText - 1, 'w')},
+        {"size = 9x9\n" +
+             [] {
+                 std::string many;
+                 for (int i = 0; i < 20; ++i) many += "control = button, 1, \"b\", 0, 0, 1, 1\n";
+                 return many;
+             }(),
+         true, kMaxTemplateControls, "b"},
+    };
+    for (const Case& c : cases) {
+        DialogTemplate t;
+        EXPECT_EQ(parse_dialog_template(c.text.data(), c.text.size(), &t), c.usable) << c.text;
+        EXPECT_EQ(t.controlCount, c.controls) << c.text;
+        if (t.controlCount > 0) {
+            EXPECT_EQ(std::string(t.controls[0].text), c.firstText);
+        }
+    }
+    DialogTemplate none;
+    EXPECT_FALSE(parse_dialog_template(nullptr, 0, &none));
 }

@@ -8,13 +8,7 @@
 
 using namespace tb;
 
-namespace {
-
-bool clip_complete(const Rect& r) {
-    return r.left != -1 && r.top != -1 && r.right != -1 && r.bottom != -1;
-}
-
-uint32_t read_stored(const DibImage& img, int32_t x, int32_t y) {
+uint32_t tb::stored_pixel(const DibImage& img, int32_t x, int32_t y) {
     const DibHeader& h = *img.header;
     const uint8_t* row =
         img.pixels + static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
@@ -31,6 +25,12 @@ uint32_t read_stored(const DibImage& img, int32_t x, int32_t y) {
         default:
             return 0;
     }
+}
+
+namespace {
+
+bool clip_complete(const Rect& r) {
+    return r.left != -1 && r.top != -1 && r.right != -1 && r.bottom != -1;
 }
 
 void write_stored(DibImage& img, int32_t x, int32_t y, uint32_t v) {
@@ -185,9 +185,9 @@ void blit(const DibImage& src, const Rect& srcRect, DibImage& dst, const Rect& d
         for (int32_t x = x0; x < x1; ++x) {
             int32_t sx = columns[static_cast<size_t>(x - x0)];
             if (sx < 0) continue;
-            uint32_t v = read_stored(*from, sx, sy);
+            uint32_t v = stored_pixel(*from, sx, sy);
             if (!sameFormat) v = color_to_stored(dst, stored_to_color(*from, v));
-            uint32_t d = rop == TB_SRCCOPY || rop == TB_NOTSRCCOPY ? 0 : read_stored(dst, x, y);
+            uint32_t d = rop == TB_SRCCOPY || rop == TB_NOTSRCCOPY ? 0 : stored_pixel(dst, x, y);
             write_stored(dst, x, y, apply_rop(rop, d, v, valueMask));
         }
     }

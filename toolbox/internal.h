@@ -111,9 +111,14 @@ Rect drawable_area(const Target& t);
 TbColor stored_to_color(const DibImage& img, uint32_t value);
 // The stored value for a colour in an image of this depth.
 uint32_t color_to_stored(const DibImage& img, TbColor color);
+// The stored value of pixel (x, y) (top-left origin, inside the image) of any depth.
+uint32_t stored_pixel(const DibImage& img, int32_t x, int32_t y);
 const Palette& active_palette();
 
 // Dialogs live on the main window's pixels; these find a dialog's rectangle and pixels.
 bool dialog_rect(NativeWindow dialog, Rect* rect);
+
+// Back to no print job, no abort dialog and an enabled main window (at tb_Startup).
+void reset_print_state();
 
 }  // namespace tb

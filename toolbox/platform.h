@@ -3,6 +3,7 @@
 // link time. Nothing here knows the toolbox's tables.
 #pragma once
 
+#include "toolbox/dialog_template.h"
 #include "toolbox/toolbox.h"
 
 #include <cstddef>
@@ -50,5 +51,42 @@ bool key_down(int virtualKey);
 void play_wave(const uint8_t* wave, size_t size, bool loop);
 void stop_sound();
 bool sound_playing();
+
+// A modeless dialog: a window of its own beside the main window, built from a template, with
+// `pictures` holding one RGBA image (rows top-down) per picture control, in template order.
+// The procedure gets TB_WM_INITDIALOG once the controls exist, then TB_WM_COMMAND (wParam: the
+// button's id; Escape sends TB_IDCANCEL). The window cannot be closed by its frame. Returns
+// the dialog's native window, or 0 when it could not be made.
+struct DialogPicture {
+    const uint8_t* rgba = nullptr;
+    int width = 0;
+    int height = 0;
+};
+NativeWindow open_modeless_dialog(const DialogTemplate& dialog, const DialogPicture* pictures,
+                                  TbDialogProc proc);
+void close_modeless_dialog(NativeWindow dialog);
+
+// Printing: one job at a time. `pump` is called every few milliseconds while the platform
+// works (the print dialog is up, the page is made, the job is sent); when it returns 0 the job
+// is abandoned, if it has not yet gone to the printer.
+using PrintPump = int32_t (*)();
+struct PrintPage {
+    double widthMm = 0;  // the printable area, in the page's orientation
+    double heightMm = 0;
+    int32_t dpiX = 0;  // resolution in pixels per inch
+    int32_t dpiY = 0;
+};
+// Runs the print dialog. Returns 1 when a printer was chosen: the job has begun and *page
+// describes its page. Returns 0 when the dialog was cancelled (*error 0) or failed (*error one
+// of the TB_PRINT_ERROR_ codes).
+int32_t print_begin(PrintPage* page, int32_t* error, PrintPump pump);
+// Sends the job's one page: `pixels` covers the printable area at `page`'s resolution (which
+// may be lower than the printer's) and is white where nothing was drawn. Returns once the page
+// is on its way.
+void print_page(const DibImage& pixels, const PrintPage& page, PrintPump pump);
+// Ends the job: it goes to the printer unless `abandon`; returns once the printer has it.
+// `failure` (size bytes) receives the platform's reason when the printer did not take the
+// job, otherwise an empty text.
+void print_end(bool abandon, PrintPump pump, char* failure, size_t size);
 
 }  // namespace platform

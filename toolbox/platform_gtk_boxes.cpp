@@ -1,12 +1,9 @@
 // Message boxes as native GTK dialogs: real windows with the box's title, a friendly look
 // that follows the desktop's theme, and Return, Escape and the mouse answering as expected.
-#include "toolbox/platform_gtk_boxes.h"
-
-#include <gtk/gtk.h>
+#include "toolbox/platform_gtk.h"
 
 namespace {
 
-// Without a window manager (a bare X server) nobody gives the dialog the keyboard focus.
 gboolean focus_on_map(GtkWidget* widget, GdkEvent* /*event*/, gpointer /*data*/) {
     GdkWindow* window = gtk_widget_get_window(widget);
     if (window != nullptr) gdk_window_focus(window, GDK_CURRENT_TIME);
@@ -14,6 +11,10 @@ gboolean focus_on_map(GtkWidget* widget, GdkEvent* /*event*/, gpointer /*data*/)
 }
 
 }  // namespace
+
+void focus_when_mapped(GtkWidget* window) {
+    g_signal_connect(window, "map-event", G_CALLBACK(focus_on_map), nullptr);
+}
 
 bool gtk_boxes_available() {
     static int state = -1;
@@ -32,7 +33,7 @@ int gtk_message_box(GtkBoxKind kind, const char* title, const char* text) {
     gtk_window_set_position(GTK_WINDOW(dialog), GTK_WIN_POS_CENTER);
     gtk_window_set_keep_above(GTK_WINDOW(dialog), TRUE);
     gtk_window_set_skip_taskbar_hint(GTK_WINDOW(dialog), TRUE);
-    g_signal_connect(dialog, "map-event", G_CALLBACK(focus_on_map), nullptr);
+    focus_when_mapped(dialog);
     gint response = gtk_dialog_run(GTK_DIALOG(dialog));
     gtk_widget_destroy(dialog);
     while (gtk_events_pending()) gtk_main_iteration();

@@ -23,7 +23,19 @@ struct State {
     int presents = 0;
     Rect lastPresent;
     Rect window;
+    // Modeless dialog
+    std::string dialogTitle;
+    TbDialogProc dialogProc = nullptr;
+    // Printing
+    headless::PrintAnswer printAnswer;
+    int printDialogs = 0;
+    bool pagePending = false;
+    headless::PrintedPage pending;
+    std::vector<headless::PrintedPage> printed;
+    int abandoned = 0;
 };
+
+constexpr NativeWindow kModelessDialog = 300;
 
 State g;
 
@@ -49,6 +61,16 @@ bool playing() { return g.playing; }
 int cursor_id() { return g.cursor; }
 int presents() { return g.presents; }
 Rect last_present() { return g.lastPresent; }
+
+std::string modeless_dialog_title() { return g.dialogTitle; }
+void press_modeless_button(int32_t id) {
+    if (g.dialogProc != nullptr) g.dialogProc(kModelessDialog, TB_WM_COMMAND, id, 0);
+}
+
+void set_print_answer(const PrintAnswer& answer) { g.printAnswer = answer; }
+int print_dialogs_shown() { return g.printDialogs; }
+const std::vector<PrintedPage>& printed_pages() { return g.printed; }
+int abandoned_jobs() { return g.abandoned; }
 
 }  // namespace headless
 
@@ -104,5 +126,60 @@ void play_wave(const uint8_t* wave, size_t /*size*/, bool loop) {
 }
 void stop_sound() { g.playing = false; }
 bool sound_playing() { return g.playing; }
+
+NativeWindow open_modeless_dialog(const DialogTemplate& dialog, const DialogPicture* /*pictures*/,
+                                  TbDialogProc proc) {
+    g.dialogTitle = dialog.title;
+    g.dialogProc = proc;
+    proc(kModelessDialog, TB_WM_INITDIALOG, 0, 0);
+    return kModelessDialog;
+}
+
+void close_modeless_dialog(NativeWindow dialog) {
+    if (dialog != kModelessDialog) return;
+    g.dialogTitle.clear();
+    g.dialogProc = nullptr;
+}
+
+int32_t print_begin(PrintPage* page, int32_t* error, PrintPump pump) {
+    ++g.printDialogs;
+    pump();
+    *error = g.printAnswer.choose == 1 ? 0 : g.printAnswer.error;
+    if (g.printAnswer.choose != 1) return 0;
+    *page = g.printAnswer.page;
+    g.pagePending = false;
+    return 1;
+}
+
+void print_page(const DibImage& pixels, const PrintPage& /*page*/, PrintPump pump) {
+    headless::PrintedPage p;
+    p.dialogWhileSending = g.dialogTitle;
+    for (const TbEvent& e : g.printAnswer.eventsWhileSending) g.events.push_back(e);
+    if (g.printAnswer.cancelWhileSending) headless::press_modeless_button(TB_IDCANCEL);
+    if (pump() == 0) return;
+    p.width = pixels.header->width;
+    p.height = pixels.header->height;
+    for (int32_t y = 0; y < p.height; ++y) {
+        for (int32_t x = 0; x < p.width; ++x) {
+            const uint8_t* bgr = tb_PixelAddress(&pixels, x, y);
+            p.rgb.push_back((uint32_t{bgr[2]} << 16) | (uint32_t{bgr[1]} << 8) | bgr[0]);
+        }
+    }
+    g.pending = std::move(p);
+    g.pagePending = true;
+}
+
+void print_end(bool abandon, PrintPump pump, char* failure, size_t size) {
+    pump();
+    failure[0] = 0;
+    if (abandon || !g.pagePending) {
+        ++g.abandoned;
+    } else if (!g.printAnswer.failure.empty()) {
+        std::snprintf(failure, size, "%s", g.printAnswer.failure.c_str());
+    } else {
+        g.printed.push_back(std::move(g.pending));
+    }
+    g.pagePending = false;
+}
 
 }  // namespace platform

@@ -4,8 +4,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "toolbox/platform.h"
 #include "toolbox/toolbox.h"
 
 namespace headless {
@@ -29,5 +31,30 @@ bool playing();
 int cursor_id();
 int presents();  // how many rectangles were shown on the screen
 Rect last_present();
+
+// Modeless dialogs: the one open (title empty when none), and a person pressing its button.
+std::string modeless_dialog_title();
+void press_modeless_button(int32_t id);
+
+// Printing: how the print dialog is answered, and what reached the printer.
+struct PrintAnswer {
+    int32_t choose = 0;  // 1: a printer is chosen; 0: cancelled, or failed with `error`
+    int32_t error = 0;
+    platform::PrintPage page;
+    std::vector<TbEvent> eventsWhileSending;  // arrive while the page goes out
+    bool cancelWhileSending = false;          // the open modeless dialog's button 2 is pressed then
+    std::string failure;                      // the printer refuses the job with these words
+};
+struct PrintedPage {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<uint32_t> rgb;       // 0xRRGGBB, rows top-down
+    std::string dialogWhileSending;  // title of the modeless dialog up meanwhile
+    uint32_t at(int32_t x, int32_t y) const { return rgb[static_cast<size_t>(y) * width + x]; }
+};
+void set_print_answer(const PrintAnswer& answer);
+int print_dialogs_shown();
+const std::vector<PrintedPage>& printed_pages();
+int abandoned_jobs();
 
 }  // namespace headless

@@ -27,8 +27,7 @@ namespace platform {
 
 int message_box(Box kind, const char* title, const char* text) {
     // GTK needs a true-colour screen; on anything else SDL's own boxes still work.
-    if (screen_depth() >= 15 && gtk_boxes_available()) {
-        sdl_platform::keep_x_errors_harmless();  // GTK installs its own handler when it starts
+    if (gtk_ready()) {
         GtkBoxKind gtkKind = kind == Box::Error   ? GtkBoxKind::Warning
                              : kind == Box::YesNo ? GtkBoxKind::Question
                                                   : GtkBoxKind::Information;
@@ -79,3 +78,9 @@ void set_cursor(int id, const uint8_t* rgba, int width, int height, int hotX, in
 void warp_pointer(Point screen) { SDL_WarpMouseGlobal(screen.x, screen.y); }
 
 }  // namespace platform
+
+bool gtk_ready() {
+    if (platform::screen_depth() < 15 || !gtk_boxes_available()) return false;
+    sdl_platform::keep_x_errors_harmless();  // GTK installs its own handler when it starts
+    return true;
+}

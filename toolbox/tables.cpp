@@ -131,6 +131,7 @@ void tb_Startup() {
     g_mainWindow = -1;
     delete g_sharedPalette;
     g_sharedPalette = nullptr;
+    reset_print_state();
     g_printerPage = nullptr;
     g_printerFore = g_printerBack = 0;
     g_printerText = {};

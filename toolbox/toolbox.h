@@ -408,15 +408,61 @@ void tb_SetMousePos(int32_t x, int32_t y);
 int32_t tb_GetCurrentDirectory(int32_t size, char* buffer);
 int32_t tb_GetWindowsDirectory(int32_t size, char* buffer);
 
-// Printing support. A print job gives the toolbox a page to draw on behind TB_PRINTER and
-// runs the abort pump between bands of work so the program stays responsive.
-void tb_SetPrinterPage(DibImage* page);
+// A modeless dialog: a window of its own over the main window, built from template id; the
+// procedure gets TB_WM_INITDIALOG, then TB_WM_COMMAND (wParam: the button's id; Escape sends
+// TB_IDCANCEL). Returns its native window, or 0 when it could not be made.
+NativeWindow tb_CreateModelessDialog(int16_t templateId, TbDialogProc proc);
+void tb_DestroyModelessDialog(NativeWindow dialog);
+
+// The main window takes no pointer or key input while disabled (it still repaints). Enabling
+// it again also has it drawn afresh, since dialogs may have covered it.
+void tb_EnableMainWindow(int32_t enable);
+int32_t tb_IsMainWindowEnabled();
+
+// ---------------------------------------------------------------------------------------------
+// Printing: one job at a time, on this thread. While the print dialog is up and while a job
+// goes to the printer, events keep being handled: the main window repaints, but takes input
+// only while it is enabled.
+
+// Why the print dialog failed (its error codes).
+constexpr int32_t TB_PRINT_ERROR_INITIALIZATION = 2;     // the dialog itself could not start
+constexpr int32_t TB_PRINT_ERROR_MEMORY = 9;             // not enough memory
+constexpr int32_t TB_PRINT_ERROR_INIT_FAILURE = 0x1006;  // the printer could not start a job
+constexpr int32_t TB_PRINT_ERROR_NO_DEVICES = 0x1007;    // there is no printer at all
+
+// Runs the print dialog over the main window, which takes no input meanwhile (the printer, its
+// paper, copies). Returns 1 when the user chose to print: a job has begun and its page is
+// known. Returns 0 when the user cancelled or the dialog failed; *error (when not null) gets 0
+// or the dialog's error code.
+int32_t tb_PrintDialog(int32_t* error);
+// The page of the job: its printable area in millimetres and the resolution, in pixels per
+// inch, that TB_PRINTER's pixels have. All 0 when no job has begun.
+void tb_GetPrinterPageSize(double* widthMm, double* heightMm, int32_t* dpiX, int32_t* dpiY);
+// Starts the page: TB_PRINTER becomes a white page the size of the printable area.
+void tb_StartPage();
+// Sends the page to the printer; the abort pump runs meanwhile.
+void tb_EndPage();
+// Ends the job: it goes to the printer, or is abandoned when printing was cancelled or no page
+// was sent; the abort pump runs until the printer has it. Returns null, or why the printer did
+// not take the job (the platform's words; valid until the next job).
+const char* tb_EndDoc();
+
+// The page behind TB_PRINTER while a page is started, or null.
 DibImage* tb_GetPrinterDC();
-void tb_BeginPrintAbort();  // keep-printing flag set
-void tb_CancelPrinting();  // what the "Cancel Printing" button does
+// The keep-printing flag: set when a job starts, cleared when it ends or the user cancels.
+void tb_BeginPrintAbort();
 void tb_EndPrintAbort();
-int32_t tb_PrintAbortPump();  // handles pending events; returns the keep-printing flag
-int32_t tb_PrintAborted();
+int32_t tb_PrintAborted();  // non-zero once printing may not go on
+// Handles every waiting event of the main window (see above; Escape cancels printing) and
+// returns the keep-printing flag. The job's abort procedure.
+int32_t tb_PrintAbortPump();
+// The "Abort..." dialog shown while a job goes to the printer: made from template id with
+// tb_PrintAbortDialogProc, whose any command (its button, Escape) clears the keep-printing
+// flag, enables the main window again and closes the dialog.
+void tb_OpenPrintAbortDialog(int16_t templateId);
+void tb_ClosePrintAbortDialog();
+int32_t tb_PrintAbortDialogProc(NativeWindow dialog, int32_t message, int64_t wParam,
+                                int64_t lParam);
 
 // ---------------------------------------------------------------------------------------------
 // The byte stream: one open file at a time, read or written strictly in sequence.

@@ -245,3 +245,19 @@ wait_pixel() {
 close_main_window() {
   "$(dirname "$PROGRAM")/tests/xclose" "$(main_window_id)" || fail "could not ask the window to close"
 }
+
+# focused_window_is TITLE / wait_focus TITLE: the keyboard focus is on the window so named.
+focused_window_is() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+wait_focus() {
+  wait_until "${2:-$E2E_TIMEOUT}" focused_window_is "$1" ||
+    fail "the keyboard focus never reached \"$1\" (it is on \"$(xdotool getwindowfocus getwindowname 2>/dev/null)\")"
+}
+
+# write_preferences SOUND FIT ANIMATED LIGHT: the settings file the program reads at start.
+write_preferences() {
+  mkdir -p "$XDG_CONFIG_HOME/tintamar"
+  python3 -c 'import struct, sys
+v = [int(a) for a in sys.argv[2:6]]
+open(sys.argv[1], "wb").write(struct.pack("<3i", *v[:3]) + bytes(260) + struct.pack("<i", v[3]))' \
+    "$XDG_CONFIG_HOME/tintamar/qoxtmr10.pfs" "$@"
+}
