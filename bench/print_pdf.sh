@@ -37,6 +37,7 @@ paint_picture() {
     xdotool mousemove $((200 + 200 * i)) 40 mousedown 1
     xdotool mousemove $((1900 - 150 * i)) 1050 mouseup 1
   done
+  wait_input_handled $PICTURE_CENTRE
 }
 
 now_ms() { date +%s%3N; }

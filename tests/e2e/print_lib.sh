@@ -16,11 +16,13 @@ PICTURE_CENTRE="464 260"
 PICTURE_W=634
 PICTURE_H=488
 
-# fill_picture POT RRGGBB: the paint pot fills the white picture with a pot's colour.
+# fill_picture POT RRGGBB: the paint pot fills the white picture with a pot's colour; the
+# pointer is left over the picture once the program has handled the release.
 fill_picture() {
   xdotool mousemove $PAINT_POT click 1
   xdotool mousemove $1 click 1
   xdotool mousemove $PICTURE_CENTRE click 1
+  wait_input_handled $PICTURE_CENTRE
   wait_pixel ${PICTURE_CENTRE% *} ${PICTURE_CENTRE#* } "$2"
   wait_pixel 150 20 "$2"
 }

@@ -33,6 +33,7 @@ xdotool mousemove $((x + 56)) $((y + 104)) click 1
 kill -CONT "$PROGRAM_PID"
 wait_no_window "Abort..."
 wait_focus "Tintamar"
+wait_input_handled $PICTURE_CENTRE
 screenshot "$E2E_DIR/after-cancel.png"
 [ "$(pixel "$E2E_DIR/after-cancel.png" ${PICTURE_CENTRE% *} ${PICTURE_CENTRE#* })" = 0000FF ] ||
   fail "the room took a click while the job went out"
@@ -54,6 +55,7 @@ xdotool key Escape
 wait_no_window "Print"
 wait_focus "Tintamar"
 xdotool mousemove $POT_BLUE click 1 mousemove $PICTURE_CENTRE click 1
+wait_input_handled $PICTURE_CENTRE
 wait_pixel ${PICTURE_CENTRE% *} ${PICTURE_CENTRE#* } 0000FF
 window_exists "Attention!" && fail "cancelling the print dialog showed a notice"
 screenshot "$E2E_DIR/after-dialog.png"
