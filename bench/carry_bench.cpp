@@ -6,10 +6,8 @@
 // back, its mask, its picture).
 #include <benchmark/benchmark.h>
 
-#include <cstring>
-#include <vector>
-
-#include "bench_scene.h"
+#include "bench/bench_scene.h"
+#include "bench/tool_stage.h"
 #include "resources/resource_ids.h"
 #include "scene/input_dispatch.h"
 #include "scene/scene_draw.h"
@@ -27,19 +25,6 @@ Point along_picture(int32_t step) {
     const int32_t at = step % (2 * span);
     const int32_t x = 450 + (at < span ? at : 2 * span - at);
     return Point{x, 400 + (x % 200)};
-}
-
-void copy_rows(benchmark::State& state, int32_t width, int32_t rows) {
-    const size_t stride = 3 * static_cast<size_t>(kBenchWidth);
-    std::vector<uint8_t> from(stride * kBenchHeight, 200);
-    std::vector<uint8_t> to(stride * kBenchHeight, 0);
-    const size_t bytes = 3 * static_cast<size_t>(width);
-    for (auto _ : state) {
-        for (int32_t y = 0; y < rows; ++y) {
-            std::memcpy(to.data() + y * stride + 300, from.data() + y * stride + 300, bytes);
-        }
-        benchmark::ClobberMemory();
-    }
 }
 
 void move_across(benchmark::State& state) {
@@ -66,7 +51,7 @@ void BM_CarryCut300(benchmark::State& state) {
     scene_release();
 }
 BENCHMARK(BM_CarryCut300);
-void BM_CopyCutBytes(benchmark::State& state) { copy_rows(state, 300, 2 * 300); }
+void BM_CopyCutBytes(benchmark::State& state) { copy_stage_rows(state, 300, 2 * 300); }
 BENCHMARK(BM_CopyCutBytes);
 
 void carry_stamp(benchmark::State& state, int32_t zoomed) {
@@ -84,12 +69,12 @@ void carry_stamp(benchmark::State& state, int32_t zoomed) {
 
 void BM_CarryStamp(benchmark::State& state) { carry_stamp(state, 0); }
 BENCHMARK(BM_CarryStamp);
-void BM_CopyStampBytes(benchmark::State& state) { copy_rows(state, 48, 3 * 48); }
+void BM_CopyStampBytes(benchmark::State& state) { copy_stage_rows(state, 48, 3 * 48); }
 BENCHMARK(BM_CopyStampBytes);
 
 void BM_CarryStampZoomed(benchmark::State& state) { carry_stamp(state, 1); }
 BENCHMARK(BM_CarryStampZoomed);
-void BM_CopyZoomedStampBytes(benchmark::State& state) { copy_rows(state, 96, 3 * 96); }
+void BM_CopyZoomedStampBytes(benchmark::State& state) { copy_stage_rows(state, 96, 3 * 96); }
 BENCHMARK(BM_CopyZoomedStampBytes);
 
 }  // namespace

@@ -117,12 +117,6 @@ namespace {
 std::vector<int32_t> g_mainEvents;
 void record_main_event(const TbEvent* e) { g_mainEvents.push_back(e->kind); }
 
-TbEvent event_of(int32_t kind) {
-    TbEvent e;
-    e.kind = kind;
-    return e;
-}
-
 // A page of 50 x 40 printer pixels: 5 x 4 inches at 10 pixels per inch.
 headless::PrintAnswer small_page() {
     headless::PrintAnswer answer;

@@ -48,10 +48,7 @@ class ScissorsStamps : public ::testing::Test {
     }
 
     static void send(int32_t kind, int32_t x, int32_t y) {
-        TbEvent e;
-        e.kind = kind;
-        e.x = x;
-        e.y = y;
+        TbEvent e = event_of(kind, x, y);
         window_proc(&e);
     }
     static void press(int32_t x, int32_t y) { send(TB_EVENT_BUTTON_DOWN, x, y); }

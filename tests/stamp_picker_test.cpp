@@ -28,21 +28,13 @@ constexpr Rect kCells[8] = {
     {388, 50, 436, 98}, {480, 50, 528, 98}, {393, 134, 441, 182}, {491, 134, 539, 182},
 };
 
-TbEvent event(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0) {
-    TbEvent e;
-    e.kind = kind;
-    e.x = x;
-    e.y = y;
-    e.key = key;
-    return e;
-}
 // A release at a point of the book (dialog pixels).
-TbEvent up(int32_t x, int32_t y) { return event(TB_EVENT_BUTTON_UP, kLeft + x, kTop + y); }
+TbEvent up(int32_t x, int32_t y) { return event_of(TB_EVENT_BUTTON_UP, kLeft + x, kTop + y); }
 TbEvent up_in(const Rect& r) { return up((r.left + r.right) / 2, (r.top + r.bottom) / 2); }
-const TbEvent kEscape = event(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE);
+const TbEvent kEscape = event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE);
 const TbEvent kClose = up(30, 215);
 // Not the book's: the main window takes it, and the test looks at the screen then.
-const TbEvent kLook = event(TB_EVENT_MOVED);
+const TbEvent kLook = event_of(TB_EVENT_MOVED);
 
 BitmapRef g_seen = -1;  // the window as it was at kLook
 

@@ -15,6 +15,15 @@ int32_t sink(int32_t kind, const char* title, const char* text) {
 
 }  // namespace
 
+TbEvent event_of(int32_t kind, int32_t x, int32_t y, int32_t key) {
+    TbEvent e;
+    e.kind = kind;
+    e.x = x;
+    e.y = y;
+    e.key = key;
+    return e;
+}
+
 void fresh_toolbox() {
     headless::reset();
     tb_SetMessageSink(sink);

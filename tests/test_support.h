@@ -2,16 +2,19 @@
 // it showed, and small bitmaps to check pixel by pixel.
 #pragma once
 
-#include "toolbox/toolbox.h"
-
 #include <string>
 #include <vector>
+
+#include "toolbox/toolbox.h"
 
 struct ShownBox {
     int32_t kind;
     std::string title;
     std::string text;
 };
+
+// An event of the given kind at window point (x, y), with a key for key events.
+TbEvent event_of(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0);
 
 // Starts the toolbox afresh with a headless 640 x 480 screen; boxes go to shown_boxes().
 void fresh_toolbox();

@@ -12,15 +12,6 @@
 
 namespace {
 
-TbEvent event_of(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0) {
-    TbEvent e;
-    e.kind = kind;
-    e.x = x;
-    e.y = y;
-    e.key = key;
-    return e;
-}
-
 // The main window's pixel at (x, y), read back through a copy from the window.
 uint32_t window_pixel(WindowRef window, int32_t x, int32_t y) {
     BitmapRef probe = make_bitmap(1, 1);
