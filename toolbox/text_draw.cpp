@@ -49,31 +49,9 @@ TextSettings settings_for_drawing(TargetRef target) {
 
 // ---- Characters -------------------------------------------------------------------------
 
-// The first `length` bytes as characters: UTF-8 where it is valid, otherwise one byte is one
-// Latin-1 character (the classic single-byte texts).
 std::vector<uint32_t> characters(const char* text, int32_t length) {
     std::vector<uint32_t> out;
-    const auto* s = reinterpret_cast<const unsigned char*>(text);
-    int32_t i = 0;
-    while (i < length) {
-        unsigned char c = s[i];
-        int32_t extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        bool valid = c >= 0xC2 || extra == 0;
-        uint32_t code = extra == 0 ? c : (c & (0x3F >> extra));
-        for (int32_t k = 1; valid && k <= extra; ++k) {
-            if (i + k >= length || (s[i + k] & 0xC0) != 0x80)
-                valid = false;
-            else
-                code = (code << 6) | (s[i + k] & 0x3F);
-        }
-        if (extra > 0 && valid) {
-            out.push_back(code);
-            i += extra + 1;
-        } else {
-            out.push_back(c);
-            ++i;
-        }
-    }
+    for (int32_t i = 0; i < length;) out.push_back(next_character(text, length, &i));
     return out;
 }
 
@@ -336,6 +314,31 @@ void draw_line(TargetRef target, const Line& line, int32_t x, int32_t y, int32_t
 }
 
 }  // namespace
+
+uint32_t tb::next_character(const char* text, int32_t length, int32_t* index) {
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    int32_t i = *index;
+    unsigned char c = s[i];
+    int32_t extra = c >= 0xF8 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : 0;
+    bool valid = extra > 0;
+    uint32_t code = c & (0x3F >> extra);
+    for (int32_t k = 1; valid && k <= extra; ++k) {
+        if (i + k >= length || (s[i + k] & 0xC0) != 0x80)
+            valid = false;
+        else
+            code = (code << 6) | (s[i + k] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past the last code point are not characters.
+    constexpr uint32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (valid && (code < kSmallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)))
+        valid = false;
+    if (valid) {
+        *index = i + extra + 1;
+        return code;
+    }
+    *index = i + 1;
+    return c;
+}
 
 void tb_SetFontFace(TargetRef target, int16_t face) {
     if (TextSettings* s = settings_of(target)) s->face = face;
