@@ -68,25 +68,38 @@ struct Line {
     int32_t width = 0;
     int32_t ascent = 0;
     int32_t descent = 0;
+    int32_t height = 0;  // one line, the font's line gap included
 };
 
 FT_Pos embolden_strength(const Line& line) { return std::max<FT_Pos>(64, line.size * 64 / 24); }
 
-Line lay_out(int16_t faceIndex, int16_t styleIndex, int32_t size, const char* text,
-             int32_t length) {
+int32_t pixel_size(int32_t size) { return size > 0 ? size : (size < 0 ? -size : kDefaultSize); }
+
+// The line's font at its size, with its ascent, descent and height; no glyphs yet. The face
+// stays null when the font cannot be had at that size.
+Line start_line(const LoadedFont& font, const FontStyle& style, int32_t size) {
     Line line;
-    line.style = font_style(styleIndex);
-    line.size = size > 0 ? size : (size < 0 ? -size : kDefaultSize);
-    LoadedFont font = font_for(faceIndex, line.style.bold, line.style.italic);
+    line.style = style;
+    line.size = pixel_size(size);
     auto* face = static_cast<FT_Face>(font.face);
-    if (face == nullptr || text == nullptr || length <= 0) return line;
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(line.size)) != 0) return line;
+    if (face == nullptr || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(line.size)) != 0) {
+        return line;
+    }
     FT_Set_Transform(face, nullptr, nullptr);
     line.face = face;
     line.embolden = font.embolden;
     line.slant = font.slant;
     line.ascent = static_cast<int32_t>((face->size->metrics.ascender + 63) / 64);
     line.descent = static_cast<int32_t>((-face->size->metrics.descender + 63) / 64);
+    line.height = static_cast<int32_t>((face->size->metrics.height + 63) / 64);
+    return line;
+}
+
+Line lay_out(const LoadedFont& font, const FontStyle& style, int32_t size, const char* text,
+             int32_t length) {
+    Line line = start_line(font, style, size);
+    FT_Face face = line.face;
+    if (face == nullptr || text == nullptr || length <= 0) return line;
     for (uint32_t c : characters(text, length)) {
         FT_UInt glyph = FT_Get_Char_Index(face, c);
         int32_t advance = 0;
@@ -356,8 +369,23 @@ int32_t tb_DrawText(TargetRef target, int32_t x, int32_t y, const char* text, in
                     int32_t angle, int32_t draw, int16_t horizontal, int16_t vertical) {
     if (text == nullptr || length <= 0) return 0;
     TextSettings s = settings_for_drawing(target);
-    Line line = lay_out(s.face, s.style, s.size, text, length);
+    FontStyle style = font_style(s.style);
+    Line line = lay_out(font_for(s.face, style.bold, style.italic), style, s.size, text, length);
     if (draw != 0) draw_line(target, line, x, y, angle, alignment(horizontal, vertical));
+    return line.width;
+}
+
+int32_t tb_DrawFamilyText(TargetRef target, const char* family, int32_t x, int32_t y,
+                          const char* text, int32_t length, int32_t angle, int32_t draw,
+                          int16_t horizontal, int16_t vertical, TbLineMetrics* metrics) {
+    TextSettings s = settings_for_drawing(target);
+    FontStyle style = font_style(s.style);
+    LoadedFont font = font_for_family(family != nullptr ? family : "", style.bold, style.italic);
+    Line line = lay_out(font, style, s.size, text, length);
+    if (metrics != nullptr) *metrics = TbLineMetrics{line.ascent, line.descent, line.height};
+    if (draw != 0 && text != nullptr && length > 0) {
+        draw_line(target, line, x, y, angle, alignment(horizontal, vertical));
+    }
     return line.width;
 }
 
@@ -365,6 +393,7 @@ void tb_DrawString(TargetRef target, int32_t x, int32_t y, const char* text) {
     if (text == nullptr) return;
     TextSettings s = settings_for_drawing(target);
     constexpr int16_t kSerifFace = 3;  // "MS Serif"
-    Line line = lay_out(kSerifFace, 0, s.size, text, static_cast<int32_t>(std::strlen(text)));
+    Line line = lay_out(font_for(kSerifFace, false, false), FontStyle{}, s.size, text,
+                        static_cast<int32_t>(std::strlen(text)));
     draw_line(target, line, x, y, 0, alignment(0, 1));
 }

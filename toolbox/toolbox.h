@@ -470,6 +470,31 @@ int32_t tb_DrawText(TargetRef target, int32_t x, int32_t y, const char* text, in
 // with (x, y) its left end and bottom.
 void tb_DrawString(TargetRef target, int32_t x, int32_t y, const char* text);
 
+// The installed scalable font families (outline fonts only: no bitmap strikes), enumerated
+// afresh and sorted by name without regard to case. Returns how many there are; the names
+// stay valid until the next call.
+int32_t tb_ListFontFamilies();
+// Name of family index (0 .. count - 1) of the last listing; null outside it.
+const char* tb_GetFontFamilyName(int32_t index);
+// 1 when the font that family names maps characters to letters as Unicode says and has a
+// glyph for every character of text (length bytes), else 0: a family of symbols cannot
+// letter its own name.
+int32_t tb_FamilyHasCharacters(const char* family, const char* text, int32_t length);
+// How a font's lines measure at a size, in pixels: above the baseline, below it, and one
+// line's height with the font's line gap.
+struct TbLineMetrics {
+    int32_t ascent = 0;
+    int32_t descent = 0;
+    int32_t height = 0;
+};
+// As tb_DrawText, in the font family named `family` (a listed family, or any name the
+// platform's font matching resolves, such as the face table's) instead of the target's face;
+// the target's size, style, fore colour and clip rect apply. *metrics (when not null) receives
+// how the font's lines measure at that size, whatever the text.
+int32_t tb_DrawFamilyText(TargetRef target, const char* family, int32_t x, int32_t y,
+                          const char* text, int32_t length, int32_t angle, int32_t draw,
+                          int16_t horizontal, int16_t vertical, TbLineMetrics* metrics);
+
 // ---------------------------------------------------------------------------------------------
 // Sounds, timers, input polling and numbers
 
