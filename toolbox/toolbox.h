@@ -238,6 +238,14 @@ RegionRef tb_CreateCircleRegion(int32_t cx, int32_t cy, int32_t radius);
 void tb_DisposeRegion(RegionRef region);
 int32_t tb_PtInRegion(int32_t x, int32_t y, RegionRef region);
 
+// Soft-edged shapes in a 24-bit bitmap (bitmap coordinates; others are left alone): edge pixels
+// are mixed with what lies there by how much of them the shape covers. Fill a rounded
+// rectangle (right and bottom exclusive), darken what lies under one to `percent` of its
+// brightness, fill a circle.
+void tb_FillSoftRoundRect(BitmapRef bitmap, const Rect* rect, double radius, TbColor colour);
+void tb_ShadeSoftRoundRect(BitmapRef bitmap, const Rect* rect, double radius, int32_t percent);
+void tb_FillSoftCircle(BitmapRef bitmap, double cx, double cy, double radius, TbColor colour);
+
 void tb_SetRect(Rect* rect, int32_t left, int32_t top, int32_t right, int32_t bottom);
 void tb_OffsetRect(Rect* rect, int32_t dx, int32_t dy);
 void tb_InsetRect(Rect* rect, int32_t dx, int32_t dy);
