@@ -133,11 +133,9 @@ Rect reachable_area(TargetRef target, const Target& t) {
     return drawable_area(t);
 }
 
-void put_stored(DibImage& img, int32_t x, int32_t y, uint32_t value) {
-    const DibHeader& h = *img.header;
-    uint8_t* row =
-        img.pixels + static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
-    switch (h.bitCount) {
+// Stores a pixel value at column x of a row of the given depth.
+void put_in_row(uint8_t* row, uint16_t bitCount, int32_t x, uint32_t value) {
+    switch (bitCount) {
         case 24:
             row[3 * x] = static_cast<uint8_t>(value);
             row[3 * x + 1] = static_cast<uint8_t>(value >> 8);
@@ -171,18 +169,47 @@ struct Canvas {
     Rect touched{0, 0, 0, 0};
     bool any = false;
 
+    uint8_t* row(int32_t y) const {
+        const DibHeader& h = *image->header;
+        return image->pixels +
+               static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
+    }
+
+    void note(int32_t left, int32_t right, int32_t y) {
+        if (!any) {
+            touched = Rect{left, y, right, y + 1};
+            any = true;
+            return;
+        }
+        touched.left = std::min(touched.left, left);
+        touched.top = std::min(touched.top, y);
+        touched.right = std::max(touched.right, right);
+        touched.bottom = std::max(touched.bottom, y + 1);
+    }
+
     void plot(int32_t x, int32_t y) {
         if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return;
-        put_stored(*image, x, y, value);
-        if (!any) {
-            touched = Rect{x, y, x + 1, y + 1};
-            any = true;
-        } else {
-            touched.left = std::min(touched.left, x);
-            touched.top = std::min(touched.top, y);
-            touched.right = std::max(touched.right, x + 1);
-            touched.bottom = std::max(touched.bottom, y + 1);
+        put_in_row(row(y), image->header->bitCount, x, value);
+        note(x, x + 1, y);
+    }
+
+    // The set bits of a one-bit glyph row (`width` bits, most significant first) with its first
+    // bit at (x0, y): the row is found and cut to the area once.
+    void plot_bits(int32_t x0, int32_t y, const unsigned char* bits, int32_t width) {
+        if (y < area.top || y >= area.bottom) return;
+        const int32_t from = std::max(0, area.left - x0);
+        const int32_t to = std::min(width, area.right - x0);
+        uint8_t* pixels = row(y);
+        const uint16_t depth = image->header->bitCount;
+        int32_t first = -1;
+        int32_t last = -1;
+        for (int32_t col = from; col < to; ++col) {
+            if ((bits[col >> 3] & (0x80 >> (col & 7))) == 0) continue;
+            put_in_row(pixels, depth, x0 + col, value);
+            if (first < 0) first = col;
+            last = col;
         }
+        if (first >= 0) note(x0 + first, x0 + last + 1, y);
     }
 };
 
@@ -222,12 +249,10 @@ void draw_glyphs(const Line& line, const Placement& at, int32_t angle, Canvas& c
                 auto oy = static_cast<int32_t>(std::lround(at.screen_y(pen, 0)));
                 const FT_Bitmap& b = slot->bitmap;
                 for (unsigned row = 0; row < b.rows; ++row) {
-                    const unsigned char* bits = b.buffer + static_cast<ptrdiff_t>(row) * b.pitch;
-                    for (unsigned col = 0; col < b.width; ++col) {
-                        if ((bits[col / 8] & (0x80 >> (col % 8))) == 0) continue;
-                        canvas.plot(ox + slot->bitmap_left + static_cast<int32_t>(col),
-                                    oy - slot->bitmap_top + static_cast<int32_t>(row));
-                    }
+                    canvas.plot_bits(ox + slot->bitmap_left,
+                                     oy - slot->bitmap_top + static_cast<int32_t>(row),
+                                     b.buffer + static_cast<ptrdiff_t>(row) * b.pitch,
+                                     static_cast<int32_t>(b.width));
                 }
             }
         }
