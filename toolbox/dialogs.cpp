@@ -27,12 +27,12 @@ struct DialogTimer {
 struct Dialog {
     bool open = false;
     bool ended = false;
+    bool pressed = false;  // the primary button went down inside and is still held
     int32_t result = 0;
     TbDialogProc proc = nullptr;
     Rect rect;       // main-window client coordinates
     DibImage under;  // main-window pixels the dialog covers
     Rect underRect;
-    bool pressed = false;  // the primary button went down inside and is still held
     DialogTimer timers[kMaxTimers];
 };
 
