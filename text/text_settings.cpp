@@ -1,8 +1,16 @@
 #include "text/text_settings.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
-const int32_t g_textSizes[kTextSizeCount] = {10, 20, 40, 60, 80};
+namespace {
+
+constexpr int32_t kStartSizes[kTextSizeCount] = {10, 20, 40, 60, 80};
+
+}  // namespace
+
+int32_t g_textSizes[kTextSizeCount] = {10, 20, 40, 60, 80};
 
 char g_textString[kTextCapacity] = "Type your text in here.";
 char g_textFontName[kFaceNameCapacity] = "Arial";
@@ -14,6 +22,7 @@ int32_t g_textHeight = 0;
 void text_reset_settings() {
     std::snprintf(g_textString, sizeof g_textString, "%s", "Type your text in here.");
     std::snprintf(g_textFontName, sizeof g_textFontName, "%s", "Arial");
+    std::copy(std::begin(kStartSizes), std::end(kStartSizes), g_textSizes);
     g_textSizeIndex = 0;
     g_textStyle = 0;
     g_textWidth = 0;

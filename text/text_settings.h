@@ -10,7 +10,7 @@ constexpr int32_t kTextSizeCount = 5;
 constexpr int32_t kTextStyleCount = 3;  // in the dialog: 0 plain, 1 bold, 2 italic
 
 // Character heights in pixels, by size index: 10, 20, 40, 60, 80.
-extern const int32_t g_textSizes[kTextSizeCount];
+extern int32_t g_textSizes[kTextSizeCount];
 
 extern char g_textString[kTextCapacity];        // "Type your text in here."; UTF-8
 extern char g_textFontName[kFaceNameCapacity];  // "Arial"

@@ -22,8 +22,12 @@ void render(TargetRef target, int32_t x, int32_t y, int32_t size, const Rect& cl
 }  // namespace
 
 void text_draw_preview(int32_t x, int32_t y) {
-    if (g_previewRect.left < g_previewRect.right) scene_show_rect(g_previewRect);
     const WindowRef window = tb_GetMainWindow();
+    // Nothing paints while the line is being placed, so the back buffer still holds what the
+    // last preview covered: no need to compose the picture (stretched, while zoomed) again.
+    if (g_previewRect.left < g_previewRect.right) {
+        tb_CopyBitmap(g_backBuffer, window, &g_previewRect, &g_previewRect, 0);
+    }
     tb_ResetTouchedRect(window);
     const int32_t size = text_current_size() * (g_zoomed != 0 ? 2 : 1);
     render(window, x, y, size, g_layout.picture);

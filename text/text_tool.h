@@ -5,7 +5,7 @@
 #include <cstdint>
 
 // Moves the preview that follows the pointer: what the last preview covered is shown from the
-// picture again, then the line is drawn straight onto the main window with its bottom centre
+// back buffer again, then the line is drawn straight onto the main window with its bottom centre
 // at window point (x, y), in the current colour, cut to the picture area, twice its size
 // while zoomed.
 void text_draw_preview(int32_t x, int32_t y);
