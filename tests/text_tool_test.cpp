@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "resources/resource_ids.h"
 #include "scene/input_dispatch.h"
 #include "scene/scene_hooks.h"
 #include "scene/scene_state.h"
@@ -301,6 +302,22 @@ TEST_F(TextTool, ThePointerChoosesRowsScrollsTheListAndSelectsInTheField) {
     click(kOk);
     EXPECT_EQ(text_dialog_run(), 1);
     EXPECT_STREQ(g_textString, "Find your text in here.");
+}
+
+TEST_F(TextTool, ThePointerShowsWhatItIsOver) {
+    const struct {
+        Point at;
+        int32_t cursor;
+    } cases[] = {{kOk, kCursorHandPoint},       {kCancel, kCursorHandPoint},
+                 {kBold, kCursorHandPoint},     {kSizeHuge, kCursorHandPoint},
+                 {kFieldLeft, kCursorTextBeam}, {kFirstRow, kCursorArrow},
+                 {Point{20, 20}, kCursorArrow}};
+    for (const auto& c : cases) {
+        move(c.at);
+        keys({TB_VK_ESCAPE});
+        text_dialog_run();
+        EXPECT_EQ(headless::cursor_id(), c.cursor) << c.at.x << "," << c.at.y;
+    }
 }
 
 TEST_F(TextTool, TheFieldPastesOneLineAndCopiesTheSelection) {
