@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/resource_ids.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"
 
@@ -74,7 +75,7 @@ class DialogInput : public ::testing::Test {
     static std::vector<std::string> run(std::vector<TbEvent> events) {
         for (const TbEvent& e : events) headless::push_event(e);
         headless::push_event(event(TB_EVENT_SECONDARY_DOWN, 315, 240));
-        EXPECT_EQ(tb_DoDialog(156, listening_dialog), 9);
+        EXPECT_EQ(tb_DoDialog(static_cast<int16_t>(kDialogBlank), listening_dialog), 9);
         return g_heard;
     }
 };

@@ -14,6 +14,7 @@ INK=4A2F1B      # the brown of the field's letters
 
 POT_BLUE="573 400"
 TEXT_BUTTON="60 440"
+PRINT_BUTTON="24 305"
 # The dialog (495 x 370) lies centred, at (72, 55); its points on the screen:
 CHALKBOARD="372 155"
 FIELD="124 359 316 18"      # x y w h inside the typing field
@@ -30,6 +31,15 @@ field_shows_typed_text() {
   screenshot "$E2E_DIR/field.png"
   [ "$(ink "$E2E_DIR/field.png" $CHOSEN $FIELD | cut -d' ' -f1)" = 0 ] &&
     [ "$(ink "$E2E_DIR/field.png" $INK $FIELD | cut -d' ' -f1)" -gt 20 ]
+}
+# handled: moves the pointer over the print button and waits until the program lights it,
+# which it does only once it has handled everything that came before.
+print_button_look() { import -window root -crop 40x30+4+290 -depth 8 txt:- 2>/dev/null | md5sum; }
+print_button_changed() { [ "$(print_button_look)" != "$UNLIT" ]; }
+handled() {
+  UNLIT=$(print_button_look)
+  xdotool mousemove $PRINT_BUTTON
+  wait_until "$E2E_TIMEOUT" print_button_changed || fail "the print button never lit up"
 }
 blue_near_place() {
   screenshot "$E2E_DIR/near.png"
@@ -62,9 +72,12 @@ pass "OK closes the dialog"
 xdotool mousemove $PLACE_X $PLACE_Y
 wait_until "$E2E_TIMEOUT" blue_near_place || fail "no word follows the pointer"
 xdotool click 1
-xdotool mousemove 10 10   # off the picture: a preview would not show there
-wait_pixel 10 10 "$(pixel "$E2E_DIR/near.png" 10 10)"
+# Were the word still following the pointer, it would show here now.
+xdotool mousemove 600 120
+handled
 screenshot "$E2E_DIR/placed.png"
+[ "$(ink "$E2E_DIR/placed.png" $BLUE 500 20 109 110 | cut -d' ' -f1)" = 0 ] ||
+  fail "the word still follows the pointer after the click"
 read -r count left top right bottom gaps <<<"$(ink "$E2E_DIR/placed.png" $BLUE 147 16 474 368)"
 [ "$count" -gt 400 ] || fail "only $count blue pixels on the picture"
 centre=$(((left + right) / 2))
