@@ -434,9 +434,19 @@ TEST_F(TextTool, TheScreenShowsWhatWasStampedAndAReleaseOffThePictureLeavesNothi
 
     // Just below the picture, the preview still shows on it; letting go there stamps nothing
     // and takes the preview away.
+    const Rect table{0, area.bottom, 640, 480};
+    auto table_pixels = [&table] {
+        std::string pixels;
+        for (int32_t y = table.top; y < table.bottom; y += 2)
+            for (int32_t x = table.left; x < table.right; x += 2)
+                pixels += std::to_string(window_pixel(x, y)) + " ";
+        return pixels;
+    };
+    const std::string tableBefore = table_pixels();
     g_textPlacement = 1;
     input_pointer_move(300, area.bottom + 6);
     EXPECT_GT(ink_of(tb_GetMainWindow(), area, kBlue).count, 0);
+    EXPECT_EQ(table_pixels(), tableBefore) << "the preview reached past the picture area";
     input_button_up(300, area.bottom + 6);
     EXPECT_EQ(g_textPlacement, 0);
     EXPECT_EQ(ink_of(g_pictureBitmap, picture, kBlue).count, 0);

@@ -162,21 +162,15 @@ void list_changed(ListChange change) {
     show_list();
 }
 
-void choose_style(int32_t style) {
-    if (style == g_run.style) return;
-    const int32_t old = g_run.style;
-    g_run.style = style;
-    redraw(kStyleMarks[old], [old] { draw_mark(kStyleMarks[old], false); });
-    redraw(kStyleMarks[style], [style] { draw_mark(kStyleMarks[style], true); });
-    show_sample();
-}
-
-void choose_size(int32_t size) {
-    if (size == g_run.sizeIndex) return;
-    const int32_t old = g_run.sizeIndex;
-    g_run.sizeIndex = size;
-    redraw(kSizeMarks[old], [old] { draw_mark(kSizeMarks[old], false); });
-    redraw(kSizeMarks[size], [size] { draw_mark(kSizeMarks[size], true); });
+// A style or size chosen: its mark moves from the old entry to the new one, and the sample
+// shows it.
+void choose(const Rect* marks, int32_t* working, int32_t index) {
+    if (index == *working) return;
+    const Rect old = marks[*working];
+    const Rect now = marks[index];
+    *working = index;
+    redraw(old, [old] { draw_mark(old, false); });
+    redraw(now, [now] { draw_mark(now, true); });
     show_sample();
 }
 
@@ -224,9 +218,9 @@ void released(Point p) {
     } else if (inside(kOk, p)) {
         tb_EndDialog(g_run.dialog, 1);
     } else if (style >= 0) {
-        choose_style(style);
+        choose(kStyleMarks, &g_run.style, style);
     } else if (size >= 0) {
-        choose_size(size);
+        choose(kSizeMarks, &g_run.sizeIndex, size);
     }
 }
 
