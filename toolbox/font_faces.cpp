@@ -68,8 +68,13 @@ struct CachedFont {
     FT_Face face = nullptr;
     bool embolden = false;
     bool slant = false;
+    uint32_t serial = 0;
     std::string family;
 };
+
+// Counts the fonts opened, so that drawn glyphs kept by font are never taken for those of a
+// font opened later at the same address.
+uint32_t g_openings = 0;
 
 FT_Library g_library = nullptr;
 // Our own fontconfig configuration (the system's plus our alias rules), apart from the one the
@@ -156,6 +161,7 @@ void open_font(CachedFont& font, const char* name, bool bold, bool italic) {
         FT_New_Face(g_library, reinterpret_cast<const char*>(file), index, &font.face) != 0) {
         font.face = nullptr;
     }
+    font.serial = ++g_openings;
     if (family != nullptr) font.family = reinterpret_cast<const char*>(family);
     // A family without the weight or slant asked for gets it made up when drawing.
     font.embolden = bold && weight < FC_WEIGHT_DEMIBOLD;
@@ -185,7 +191,7 @@ FontStyle font_style(int16_t style) {
 
 LoadedFont font_for(int16_t face, bool bold, bool italic) {
     CachedFont& font = cached(face, bold, italic);
-    return LoadedFont{font.face, font.embolden, font.slant};
+    return LoadedFont{font.face, font.embolden, font.slant, font.serial};
 }
 
 LoadedFont font_for_family(const char* family, bool bold, bool italic) {
@@ -210,7 +216,7 @@ LoadedFont font_for_family(const char* family, bool bold, bool italic) {
         open_font(slot->font, slot->family, bold, italic);
     }
     slot->lastUse = ++g_familyClock;
-    return LoadedFont{slot->font.face, slot->font.embolden, slot->font.slant};
+    return LoadedFont{slot->font.face, slot->font.embolden, slot->font.slant, slot->font.serial};
 }
 
 FcConfig* font_config() { return start_fonts() ? g_config : nullptr; }

@@ -29,6 +29,7 @@ struct LoadedFont {
     void* face = nullptr;  // null when no font at all could be opened
     bool embolden = false;
     bool slant = false;
+    uint32_t serial = 0;  // this opening of the font, never the same for another
 };
 LoadedFont font_for(int16_t face, bool bold, bool italic);
 

@@ -4,6 +4,7 @@
 #include <ft2build.h>
 
 #include "toolbox/font_faces.h"
+#include "toolbox/glyph_cache.h"
 #include "toolbox/internal.h"
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -59,6 +60,7 @@ std::vector<uint32_t> characters(const char* text, int32_t length) {
 
 struct Line {
     FT_Face face = nullptr;
+    uint32_t serial = 0;  // the font's opening, for the glyph cache
     bool embolden = false;
     bool slant = false;
     FontStyle style;
@@ -71,7 +73,10 @@ struct Line {
     int32_t height = 0;  // one line, the font's line gap included
 };
 
-FT_Pos embolden_strength(const Line& line) { return std::max<FT_Pos>(64, line.size * 64 / 24); }
+// The made-up weight of a bold line without a bold font (26.6 pixels), else 0.
+FT_Pos embolden_strength(const Line& line) {
+    return line.embolden ? std::max<FT_Pos>(64, line.size * 64 / 24) : 0;
+}
 
 int32_t pixel_size(int32_t size) { return size > 0 ? size : (size < 0 ? -size : kDefaultSize); }
 
@@ -87,6 +92,7 @@ Line start_line(const LoadedFont& font, const FontStyle& style, int32_t size) {
     }
     FT_Set_Transform(face, nullptr, nullptr);
     line.face = face;
+    line.serial = font.serial;
     line.embolden = font.embolden;
     line.slant = font.slant;
     line.ascent = static_cast<int32_t>((face->size->metrics.ascender + 63) / 64);
@@ -102,11 +108,9 @@ Line lay_out(const LoadedFont& font, const FontStyle& style, int32_t size, const
     if (face == nullptr || text == nullptr || length <= 0) return line;
     for (uint32_t c : characters(text, length)) {
         FT_UInt glyph = FT_Get_Char_Index(face, c);
-        int32_t advance = 0;
-        if (FT_Load_Glyph(face, glyph, FT_LOAD_TARGET_MONO) == 0) {
-            advance = static_cast<int32_t>((face->glyph->advance.x + 32) / 64);
-            if (line.embolden) advance += static_cast<int32_t>(embolden_strength(line) / 64);
-        }
+        const int32_t advance =
+            cached_glyph(face, line.serial, line.size, glyph, embolden_strength(line), false)
+                .advance;
         line.glyphs.push_back(glyph);
         line.advances.push_back(advance);
         line.width += advance;
@@ -225,6 +229,22 @@ struct Placement {
     double screen_y(double tx, double ty) const { return originY - tx * sinA + ty * cosA; }
 };
 
+// Upright glyphs come from the glyph cache, made once.
+void draw_upright_glyphs(const Line& line, const Placement& at, Canvas& canvas) {
+    const auto ox = static_cast<int32_t>(std::lround(at.originX));
+    const auto oy = static_cast<int32_t>(std::lround(at.originY));
+    int32_t pen = 0;
+    for (size_t i = 0; i < line.glyphs.size(); ++i) {
+        const CachedGlyph& g = cached_glyph(line.face, line.serial, line.size, line.glyphs[i],
+                                            embolden_strength(line), true);
+        for (int32_t row = 0; row < g.rows; ++row) {
+            canvas.plot_bits(ox + pen + g.left, oy - g.top + row,
+                             g.bits.data() + static_cast<ptrdiff_t>(row) * g.pitch, g.width);
+        }
+        pen += line.advances[i];
+    }
+}
+
 void draw_glyphs(const Line& line, const Placement& at, int32_t angle, Canvas& canvas) {
     FT_Face face = line.face;
     // Rotation (y up in FreeType's space), with a made-up slant applied before it.
@@ -235,7 +255,11 @@ void draw_glyphs(const Line& line, const Placement& at, int32_t angle, Canvas& c
     m.yx = static_cast<FT_Fixed>(at.sinA * 65536.0);
     m.yy = static_cast<FT_Fixed>((at.sinA * shear + at.cosA) * 65536.0);
     bool plain = angle % 360 == 0 && !line.slant;
-    FT_Set_Transform(face, plain ? nullptr : &m, nullptr);
+    if (plain) {
+        draw_upright_glyphs(line, at, canvas);
+        return;
+    }
+    FT_Set_Transform(face, &m, nullptr);
     int32_t pen = 0;
     for (size_t i = 0; i < line.glyphs.size(); ++i) {
         int32_t flags = FT_LOAD_TARGET_MONO | (line.embolden ? FT_LOAD_NO_BITMAP : 0);
