@@ -72,6 +72,31 @@ TEST_F(FontFamilies, DrawLikeTheFaceTableAndMeasureTheirLines) {
     EXPECT_EQ(empty.height, line.height);
 }
 
+TEST_F(FontFamilies, KeepNoGlyphsOfAFontOnceItIsClosed) {
+    // More families than are kept open: each opening may land where a closed font lay, and
+    // must still draw its own glyphs, not the kept ones of the font that lay there before.
+    auto drawn = [](const std::string& family) {
+        BitmapRef b = make_bitmap(120, 40);
+        tb_SetFontSize(b, 30);
+        tb_SetForeColor(b, 65025, 65025, 65025);
+        tb_DrawFamilyText(b, family.c_str(), 60, 35, "Quilt", 5, 0, 1, 2, 1, nullptr);
+        std::string out;
+        for (int32_t y = 0; y < 40; ++y)
+            for (int32_t x = 0; x < 120; ++x) out += pixel_rgb(b, x, y) == 0 ? '.' : '#';
+        tb_DisposeBitmap(b);
+        return out;
+    };
+    const std::string serif = drawn("Liberation Serif");
+    const std::string fallback = drawn("No Such Family");
+    ASSERT_NE(serif, fallback);
+    for (int32_t round = 0; round < 3; ++round) {
+        for (int32_t i = 0; i < 40; ++i) {
+            ASSERT_EQ(drawn("No Such Family " + std::to_string(i)), fallback) << i;
+        }
+        ASSERT_EQ(drawn("Liberation Serif"), serif);
+    }
+}
+
 TEST_F(FontFamilies, OnlyFontsOfLettersCanLetterTheirNames) {
     const char* const name = "Liberation Sans \xC3\xA9";
     EXPECT_EQ(
