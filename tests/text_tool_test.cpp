@@ -304,6 +304,50 @@ TEST_F(TextTool, ThePointerChoosesRowsScrollsTheListAndSelectsInTheField) {
     EXPECT_STREQ(g_textString, "Find your text in here.");
 }
 
+// What the window showed while the dialog was up, taken when the main window heard of an
+// event the dialog leaves to it.
+BitmapRef g_seen = -1;
+void take_screen(const TbEvent* e) {
+    if (e->kind != TB_EVENT_FOCUS_LOST || g_seen != -1) return;
+    g_seen = make_bitmap(640, 480);
+    const Rect all{0, 0, 640, 480};
+    tb_CopyBitmap(tb_GetMainWindow(), g_seen, &all, &all, 0);
+}
+
+TEST_F(TextTool, TheFaceShowsTheChoicesMarkedAndTheSampleInBlue) {
+    g_textStyle = 2;
+    g_textSizeIndex = 3;
+    tb_SetMainEventHandler(take_screen);
+    TbEvent lost;
+    lost.kind = TB_EVENT_FOCUS_LOST;
+    headless::push_event(lost);
+    keys({TB_VK_ESCAPE});
+    g_seen = -1;
+    text_dialog_run();
+    tb_SetMainEventHandler(nullptr);
+    ASSERT_NE(g_seen, -1);
+    auto seen = [](int32_t x, int32_t y) {
+        return pixel_rgb(g_seen, kDialog.x + x, kDialog.y + y);
+    };
+    const struct {
+        Point at;
+        uint32_t rgb;
+    } marks[] = {{{240, 191}, 0x0C0B0A}, {{240, 218}, 0x0C0B0A}, {{240, 245}, 0x00FF00},
+                 {{237, 242}, 0x0C0B0A},  // the mark's corner, outside its ellipse
+                 {{353, 185}, 0x0C0B0A}, {{353, 236}, 0x00FF00}, {{353, 253}, 0x0C0B0A}};
+    for (const auto& m : marks) EXPECT_EQ(seen(m.at.x, m.at.y), m.rgb) << m.at.x << "," << m.at.y;
+    // The sample: "ABCxyz123" in blue on the chalkboard, its bottom centre at (105, 41 + 30).
+    const Rect sample{kDialog.x + 231, kDialog.y + 67, kDialog.x + 442, kDialog.y + 149};
+    EXPECT_EQ(seen(231, 67), 0x0C0B0Au);
+    const Ink ink = ink_of(g_seen, sample, kBlue);
+    EXPECT_GT(ink.count, 300);
+    EXPECT_LE(ink.box.bottom, sample.top + 71);
+    EXPECT_NEAR((ink.box.left + ink.box.right) / 2.0, sample.left + 105, 3);
+    // The field has the keyboard: its ring is blue.
+    EXPECT_EQ(seen(48, 313), 0x42A5F5u);
+    tb_DisposeBitmap(g_seen);
+}
+
 TEST_F(TextTool, ThePointerShowsWhatItIsOver) {
     const struct {
         Point at;

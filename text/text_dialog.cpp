@@ -1,16 +1,16 @@
-// The text dialog over the room. Its face is picture 800; on it the program draws the style
-// and size marks, the sample on the chalkboard, and its own two controls where the template
+// The text dialog over the room. Its face is the text face picture; on it the program draws the
+// style and size marks, the sample on the chalkboard, and its own two controls where the template
 // places them: the list of font families and the field for the line. Coordinates are dialog
 // pixels.
 #include "text/text_dialog.h"
 
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "text/control_look.h"
 #include "text/edit_field.h"
 #include "text/list_box.h"
 #include "text/text_render.h"
@@ -39,11 +39,11 @@ constexpr Rect kSizeMarks[kTextSizeCount] = {{350, 182, 356, 188},
                                              {350, 233, 356, 239},
                                              {350, 250, 356, 256}};
 constexpr Rect kSample{231, 67, 442, 149};
-// The two controls, where template 361 puts them.
+// The two controls, where the text dialog's template puts them.
 constexpr Rect kField{50, 302, 370, 325};
 constexpr Rect kList{51, 63, 219, 271};
 
-constexpr int32_t kChalkboard = 12 * 255;  // (12, 11, 10), as the sample and the marks' ground
+constexpr TbColor kChalkboard = tb_MakeColor(12, 11, 10);  // the sample's and the marks' ground
 constexpr const char kSampleText[] = "ABCxyz123";
 
 constexpr int32_t kBlinkTimer = 1;
@@ -56,7 +56,7 @@ enum class Focus { Field, List };
 
 struct TextDialogRun {
     NativeWindow dialog = 0;
-    BitmapRef face = -1;    // picture 800
+    BitmapRef face = -1;    // the face's picture
     BitmapRef canvas = -1;  // the face with everything drawn on it
     char faceName[kFaceNameCapacity] = {};
     int32_t sizeIndex = 0;
@@ -89,8 +89,7 @@ void redraw(const Rect& r, Draw draw) {
 }
 
 void draw_mark(const Rect& mark, bool chosen) {
-    tb_SetForeColor(g_run.canvas, kChalkboard, 11 * 255, 10 * 255);
-    tb_PaintRect(g_run.canvas, &mark);
+    control_paint(g_run.canvas, mark, kChalkboard);
     if (!chosen) return;
     tb_SetForeColor(g_run.canvas, 0, 65025, 0);
     tb_PaintEllipse(g_run.canvas, &mark);
@@ -103,8 +102,7 @@ void draw_sample() {
     BitmapRef sample = tb_CreateBitmap(&whole, -1, 24);
     if (sample < 0) return;
     tb_ClearClipRect(sample);
-    tb_SetForeColor(sample, kChalkboard, 11 * 255, 10 * 255);
-    tb_PaintRect(sample, &whole);
+    control_paint(sample, whole, kChalkboard);
     const int32_t size = g_textSizes[g_run.sizeIndex];
     text_render(sample, w / 2, h / 2 + size / 2, kSampleText,
                 static_cast<int32_t>(std::strlen(kSampleText)), g_run.faceName, size, g_run.style,
