@@ -354,8 +354,9 @@ void place_text(int32_t x, int32_t y) {
         Point p = scene_window_to_picture(x, y);
         g_sceneHooks.stampText(p.x, p.y);
         tb_PlaySoundAsync(kSoundStamp);
-        scene_show_picture_area();
     }
+    // Placed or not, the preview goes: near the edge part of it may still show on the picture.
+    scene_show_picture_area();
     set_pointer(current().cursorId);
 }
 
@@ -424,7 +425,6 @@ void input_button_down(int32_t x, int32_t y) {
 void input_pointer_move(int32_t x, int32_t y) {
     if (g_textPlacement != 0) {
         tb_SetCursor(kCursorTextPlace);
-        scene_compose_picture();
         g_sceneHooks.drawTextPreview(x, y);
         return;
     }

@@ -72,10 +72,6 @@ void scene_startup(int32_t width, int32_t height) {
     create_bitmaps();
     scene_build_table();
     scene_compose(true, true, true);
-    std::strcpy(g_textFontName, "Arial");
-    std::strcpy(g_textString, "Type your text in here.");
-    constexpr int32_t kTextSizes[kTextSizeCount] = {10, 20, 40, 60, 80};
-    std::copy(std::begin(kTextSizes), std::end(kTextSizes), g_textSizes);
     std::strcpy(g_pictureFileName, "Tintamar.bmp");
     tb_GetCurrentDirectory(static_cast<int32_t>(sizeof g_homeFolder), g_homeFolder);
 }

@@ -5,8 +5,7 @@
 #include <cstdint>
 
 // Builds the back buffer, picture and undo bitmaps, the object table and the first
-// composition for a window of this client size; sets the text defaults and the default
-// picture file name.
+// composition for a window of this client size; sets the default picture file name.
 void scene_startup(int32_t width, int32_t height);
 // Releases everything the scene owns.
 void scene_release();

@@ -14,7 +14,8 @@ struct SceneHooks {
     void (*printPicture)();
     // The text dialog: 1 OK, -1 cancel, 0 Escape.
     int32_t (*runTextDialog)();
-    // The text preview straight on the window at window point (x, y).
+    // Moves the text preview to window point (x, y): what the last one covered is shown from
+    // the picture again and the text drawn straight on the window.
     void (*drawTextPreview)(int32_t x, int32_t y);
     // The text stamped into the picture at picture point (x, y).
     void (*stampText)(int32_t x, int32_t y);

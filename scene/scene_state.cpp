@@ -16,9 +16,5 @@ int32_t g_pictureModified = 0;
 int32_t g_buttonHighlighted[kButtonCount] = {};
 int32_t g_shownLabel = 0;
 
-char g_textFontName[64] = "Arial";
-char g_textString[256] = "Type your text in here.";
-int32_t g_textSizes[kTextSizeCount] = {10, 20, 40, 60, 80};
-
 char g_pictureFileName[256] = "Tintamar.bmp";
 char g_homeFolder[256] = "";

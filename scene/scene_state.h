@@ -1,6 +1,6 @@
 // The state of the room and of the picture document that the scene keeps between events and
 // the commands above it read: the pot colours, undo, the modified flag, the hover state of the
-// left panel, the text tool's defaults, the file name and the home folder.
+// left panel, the file name and the home folder.
 #pragma once
 
 #include <cstdint>
@@ -15,12 +15,6 @@ extern int32_t g_pictureModified;  // set when painting starts; the documents re
 
 extern int32_t g_buttonHighlighted[kButtonCount];  // cleared at scene start
 extern int32_t g_shownLabel;  // id of the hover label in the label strip, 0 = none
-
-// Text tool defaults, set at scene start.
-constexpr int32_t kTextSizeCount = 5;
-extern char g_textFontName[64];              // "Arial"
-extern char g_textString[256];               // "Type your text in here."
-extern int32_t g_textSizes[kTextSizeCount];  // 10, 20, 40, 60, 80
 
 // The document's file name ("Tintamar.bmp" at start and after every clearing) and the folder
 // the program was started in.

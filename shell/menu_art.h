@@ -1,6 +1,6 @@
-// Soft-edged shapes for the command menu, painted straight into a 24-bit bitmap: rounded
-// panels, dots and shadows blend into what the bitmap already holds, so the menu sits on the
-// room without jagged corners.
+// Soft-edged shapes for the command menu in its own colours, painted straight into a 24-bit
+// bitmap by the toolbox: rounded panels, dots and shadows blend into what the bitmap already
+// holds, so the menu sits on the room without jagged corners.
 #pragma once
 
 #include <cstdint>

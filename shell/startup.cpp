@@ -13,6 +13,8 @@
 #include "shell/command_menu.h"
 #include "shell/preferences.h"
 #include "shell/window_proc.h"
+#include "text/text_dialog.h"
+#include "text/text_settings.h"
 #include "text/text_tool.h"
 #include "toolbox/toolbox.h"
 
@@ -56,6 +58,7 @@ void startup_init() {
     Rect client;
     tb_GetClientRect(g_app.mainWindow, &client);
     scene_startup(client.right, client.bottom);
+    text_reset_settings();
     tb_SetCursor(kCursorArrow);
 }
 

@@ -1,13 +1,14 @@
-// The text tool: the dialog in which the child types a line of text and chooses its font,
-// style and size, and the stamping of that text onto the picture.
+// The text tool on the picture: the line following the pointer after the dialog's OK, and
+// the line stamped where the child lets go.
 #pragma once
 
 #include <cstdint>
 
-// Runs the text dialog: 1 OK, -1 cancel, 0 Escape.
-int32_t text_dialog_run();
-// Draws the text straight onto the main window at window point (x, y), clipped to the picture
-// area, at twice its size while zoomed: the preview that follows the pointer.
+// Moves the preview that follows the pointer: what the last preview covered is shown from the
+// back buffer again, then the line is drawn straight onto the main window with its bottom centre
+// at window point (x, y), in the current colour, cut to the picture area, twice its size
+// while zoomed.
 void text_draw_preview(int32_t x, int32_t y);
-// Stamps the text into the picture bitmap at picture point (x, y) in the current colour.
+// Stamps the line into the picture bitmap with its bottom centre at picture point (x, y), in
+// the current colour, kept inside the picture.
 void text_stamp(int32_t x, int32_t y);

@@ -2,6 +2,7 @@
 // with a nested event loop that feeds its procedure. What lay under it comes back when it
 // ends.
 #include <algorithm>
+#include <cstring>
 
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -26,6 +27,7 @@ struct DialogTimer {
 struct Dialog {
     bool open = false;
     bool ended = false;
+    bool pressed = false;  // the primary button went down inside and is still held
     int32_t result = 0;
     TbDialogProc proc = nullptr;
     Rect rect;       // main-window client coordinates
@@ -124,19 +126,27 @@ void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
     bool inside = tb_PtInRect(e.x, e.y, &d.rect) != 0;
     switch (e.kind) {
         case TB_EVENT_MOUSE_MOVE:
-            if (inside)
+            // A press inside holds the pointer until its release, so a drag can leave the
+            // dialog and come back.
+            if (inside || d.pressed)
                 d.proc(native, TB_WM_MOUSEMOVE, 0, pack_point(x, y));
             else
                 tb_SetCursor(kCursorArrow);
             break;
         case TB_EVENT_BUTTON_DOWN:
-            if (inside) d.proc(native, TB_WM_LBUTTONDOWN, 0, pack_point(x, y));
+            d.pressed = inside;
+            if (inside) d.proc(native, TB_WM_LBUTTONDOWN, e.modifiers, pack_point(x, y));
             break;
         case TB_EVENT_DOUBLE_CLICK:
-            if (inside) d.proc(native, TB_WM_LBUTTONDBLCLK, 0, pack_point(x, y));
+            d.pressed = inside;
+            if (inside) d.proc(native, TB_WM_LBUTTONDBLCLK, e.modifiers, pack_point(x, y));
             break;
         case TB_EVENT_BUTTON_UP:
+            d.pressed = false;
             d.proc(native, TB_WM_LBUTTONUP, 0, pack_point(x, y));
+            break;
+        case TB_EVENT_WHEEL:
+            if (inside) d.proc(native, TB_WM_MOUSEWHEEL, e.key, pack_point(x, y));
             break;
         case TB_EVENT_KEY_DOWN:
             if (e.key == TB_VK_ESCAPE) {
@@ -144,14 +154,16 @@ void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
                     tb_EndDialog(native, 0);
                 }
             } else {
-                d.proc(native, TB_WM_KEYDOWN, e.key, 0);
+                d.proc(native, TB_WM_KEYDOWN, e.key, e.modifiers);
             }
             break;
-        case TB_EVENT_TEXT:
-            for (const char* c = e.text; *c != 0; ++c) {
-                d.proc(native, TB_WM_CHAR, static_cast<unsigned char>(*c), 0);
+        case TB_EVENT_TEXT: {
+            const auto length = static_cast<int32_t>(strnlen(e.text, sizeof e.text));
+            for (int32_t i = 0; i < length && !d.ended;) {
+                d.proc(native, TB_WM_CHAR, next_character(e.text, length, &i), 0);
             }
             break;
+        }
         case TB_EVENT_SECONDARY_DOWN:
             // The main window is disabled while a dialog runs: its command menu stays shut.
             if (inside) d.proc(native, TB_WM_RBUTTONDOWN, 0, pack_point(x, y));

@@ -7,7 +7,9 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace tb {
 
@@ -66,8 +68,13 @@ struct CachedFont {
     FT_Face face = nullptr;
     bool embolden = false;
     bool slant = false;
+    uint32_t serial = 0;
     std::string family;
 };
+
+// Counts the fonts opened, so that drawn glyphs kept by font are never taken for those of a
+// font opened later at the same address.
+uint32_t g_openings = 0;
 
 FT_Library g_library = nullptr;
 // Our own fontconfig configuration (the system's plus our alias rules), apart from the one the
@@ -77,7 +84,22 @@ bool g_configured = false;
 // One entry per face and weight/slant pair: normal, bold, italic.
 CachedFont g_cache[kFaceCount][3];
 
+// Fonts of freely named families (the text tool's list), the ones used last kept open.
+constexpr int32_t kFamilyCacheSize = 32;
+constexpr size_t kFamilyNameSize = 256;
+
+struct FamilyFont {
+    char family[kFamilyNameSize] = {};
+    int32_t variant = -1;  // -1: slot unused
+    uint32_t lastUse = 0;
+    CachedFont font;
+};
+
+FamilyFont g_families[kFamilyCacheSize];
+uint32_t g_familyClock = 0;
+
 int32_t face_index(int16_t face) { return face >= 0 && face < kFaceCount ? face : 0; }
+int32_t variant_of(bool bold, bool italic) { return bold ? 1 : (italic ? 2 : 0); }
 
 // At exit: the faces, FreeType and fontconfig's own tables go back.
 void release_fonts() {
@@ -86,6 +108,10 @@ void release_fonts() {
             if (font.face != nullptr) FT_Done_Face(font.face);
             font = CachedFont{};
         }
+    }
+    for (FamilyFont& entry : g_families) {
+        if (entry.font.face != nullptr) FT_Done_Face(entry.font.face);
+        entry = FamilyFont{};
     }
     if (g_library != nullptr) FT_Done_FreeType(g_library);
     g_library = nullptr;
@@ -135,6 +161,7 @@ void open_font(CachedFont& font, const char* name, bool bold, bool italic) {
         FT_New_Face(g_library, reinterpret_cast<const char*>(file), index, &font.face) != 0) {
         font.face = nullptr;
     }
+    font.serial = ++g_openings;
     if (family != nullptr) font.family = reinterpret_cast<const char*>(family);
     // A family without the weight or slant asked for gets it made up when drawing.
     font.embolden = bold && weight < FC_WEIGHT_DEMIBOLD;
@@ -143,7 +170,7 @@ void open_font(CachedFont& font, const char* name, bool bold, bool italic) {
 }
 
 CachedFont& cached(int16_t face, bool bold, bool italic) {
-    int32_t variant = bold ? 1 : (italic ? 2 : 0);
+    int32_t variant = variant_of(bold, italic);
     CachedFont& font = g_cache[face_index(face)][variant];
     if (!font.tried && start_fonts()) open_font(font, font_face_name(face), bold, italic);
     return font;
@@ -164,8 +191,35 @@ FontStyle font_style(int16_t style) {
 
 LoadedFont font_for(int16_t face, bool bold, bool italic) {
     CachedFont& font = cached(face, bold, italic);
-    return LoadedFont{font.face, font.embolden, font.slant};
+    return LoadedFont{font.face, font.embolden, font.slant, font.serial};
 }
+
+LoadedFont font_for_family(const char* family, bool bold, bool italic) {
+    if (!start_fonts()) return LoadedFont{};
+    const int32_t variant = variant_of(bold, italic);
+    FamilyFont* slot = &g_families[0];
+    for (FamilyFont& entry : g_families) {
+        if (entry.variant == variant && std::strncmp(entry.family, family, kFamilyNameSize) == 0) {
+            slot = &entry;
+            break;
+        }
+        // Otherwise the one unused longest gives way.
+        if (entry.variant < 0 || (slot->variant >= 0 && entry.lastUse < slot->lastUse)) {
+            slot = &entry;
+        }
+    }
+    if (slot->variant != variant || std::strncmp(slot->family, family, kFamilyNameSize) != 0) {
+        if (slot->font.face != nullptr) FT_Done_Face(slot->font.face);
+        *slot = FamilyFont{};
+        std::snprintf(slot->family, sizeof slot->family, "%s", family);
+        slot->variant = variant;
+        open_font(slot->font, slot->family, bold, italic);
+    }
+    slot->lastUse = ++g_familyClock;
+    return LoadedFont{slot->font.face, slot->font.embolden, slot->font.slant, slot->font.serial};
+}
+
+FcConfig* font_config() { return start_fonts() ? g_config : nullptr; }
 
 std::string font_family_for(int16_t face) { return cached(face, false, false).family; }
 

@@ -2,6 +2,8 @@
 // and style, opened once and kept for the whole run. Toolbox sources only.
 #pragma once
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdint>
 #include <string>
 
@@ -27,8 +29,18 @@ struct LoadedFont {
     void* face = nullptr;  // null when no font at all could be opened
     bool embolden = false;
     bool slant = false;
+    uint32_t serial = 0;  // this opening of the font, never the same for another
 };
 LoadedFont font_for(int16_t face, bool bold, bool italic);
+
+// A font of any family by its name, matched as the face table's names are (our alias rules
+// apply). Faces of the families used last are kept open; the face stays valid until the
+// next call.
+LoadedFont font_for_family(const char* family, bool bold, bool italic);
+
+// Our fontconfig configuration (the system's plus the alias rules), or null when the fonts
+// could not be started.
+FcConfig* font_config();
 
 // The family name fontconfig picked for a face (after our alias rules), for the test of the
 // substitutions; empty when none.

@@ -10,7 +10,7 @@ namespace tb {
 // A drawing restriction applied to a target's drawing context. For bitmaps it stays in force
 // for every later primitive until tb_ClearClipRect, once a copy or a line has applied it.
 struct ClipState {
-    Rect stored{-1, -1, -1, -1};  // what tb_SetClipRect stored; all -1 = none
+    Rect stored{-1, -1, -1, -1};   // what tb_SetClipRect stored; all -1 = none
     Rect applied{-1, -1, -1, -1};  // in force on the context; all -1 = none
 };
 
@@ -52,8 +52,8 @@ struct WindowSlot {
 struct RegionSlot {
     int32_t free = 1;
     int32_t isEllipse = 0;  // the ellipse inscribed in `box`; otherwise the polygon
-    Rect box;  // the ellipse's box, or the rows and columns the polygon can reach
-    int32_t count = 0;  // polygon corners in use
+    Rect box;               // the ellipse's box, or the rows and columns the polygon can reach
+    int32_t count = 0;      // polygon corners in use
     Point points[TB_MAX_POLY_POINTS];
 };
 
@@ -114,6 +114,10 @@ uint32_t color_to_stored(const DibImage& img, TbColor color);
 // The stored value of pixel (x, y) (top-left origin, inside the image) of any depth.
 uint32_t stored_pixel(const DibImage& img, int32_t x, int32_t y);
 const Palette& active_palette();
+
+// The character that starts at byte *index of text (length bytes), stepping *index past it:
+// UTF-8 where it is valid, otherwise the single byte as a Latin-1 character.
+uint32_t next_character(const char* text, int32_t length, int32_t* index);
 
 // Dialogs live on the main window's pixels; these find a dialog's rectangle and pixels.
 bool dialog_rect(NativeWindow dialog, Rect* rect);

@@ -3,11 +3,12 @@
 // link time. Nothing here knows the toolbox's tables.
 #pragma once
 
-#include "toolbox/dialog_template.h"
-#include "toolbox/toolbox.h"
-
 #include <cstddef>
 #include <cstdint>
+#include <string>
+
+#include "toolbox/dialog_template.h"
+#include "toolbox/toolbox.h"
 
 namespace platform {
 
@@ -35,6 +36,10 @@ void set_window_icon(const uint8_t* rgba, int width, int height);
 // Events in main-window coordinates. With wait, blocks up to timeoutMs (negative: forever).
 bool next_event(TbEvent* event, bool wait, int timeoutMs);
 void post_event(const TbEvent& event);
+
+// The desktop's clipboard as UTF-8 text (empty when it holds none).
+std::string clipboard_text();
+void set_clipboard_text(const char* text);
 
 // Message boxes: returns 1 for OK / Yes, 0 for No, -1 when closed otherwise.
 enum class Box { Error, Attention, Information, YesNo };

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
+#include <string>
 
 #include "toolbox/platform.h"
 
@@ -33,6 +34,8 @@ struct State {
     headless::PrintedPage pending;
     std::vector<headless::PrintedPage> printed;
     int abandoned = 0;
+    // Clipboard
+    std::string clipboard;
 };
 
 constexpr NativeWindow kModelessDialog = 300;
@@ -55,6 +58,8 @@ void set_button(bool down) { g.button = down; }
 void set_key(int virtualKey, bool down) {
     if (virtualKey >= 0 && virtualKey < 256) g.keys[virtualKey] = down;
 }
+void set_clipboard(const char* text) { g.clipboard = text; }
+std::string clipboard() { return g.clipboard; }
 const std::vector<PlayedSound>& sounds() { return g.sounds; }
 void finish_sound() { g.playing = false; }
 bool playing() { return g.playing; }
@@ -109,6 +114,8 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
     return true;
 }
 void post_event(const TbEvent& event) { g.events.push_back(event); }
+std::string clipboard_text() { return g.clipboard; }
+void set_clipboard_text(const char* text) { g.clipboard = text != nullptr ? text : ""; }
 
 int message_box(Box kind, const char* /*title*/, const char* /*text*/) {
     return kind == Box::YesNo ? -1 : 1;

@@ -24,6 +24,9 @@ void set_pointer(Point screen);
 Point pointer();
 void set_button(bool down);
 void set_key(int virtualKey, bool down);
+// The desktop's clipboard as the program reads and writes it.
+void set_clipboard(const char* text);
+std::string clipboard();
 // Sounds: what was started, and whether something is still playing (tests end a sound).
 const std::vector<PlayedSound>& sounds();
 void finish_sound();

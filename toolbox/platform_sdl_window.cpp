@@ -47,9 +47,24 @@ int virtual_key(SDL_Keycode k) {
             return TB_VK_DOWN;
         case SDLK_DELETE:
             return TB_VK_DELETE;
+        case SDLK_HOME:
+            return TB_VK_HOME;
+        case SDLK_END:
+            return TB_VK_END;
+        case SDLK_PAGEUP:
+            return TB_VK_PRIOR;
+        case SDLK_PAGEDOWN:
+            return TB_VK_NEXT;
+        case SDLK_INSERT:
+            return TB_VK_INSERT;
         default:
             return 0;
     }
+}
+
+int modifiers(Uint16 held) {
+    return ((held & KMOD_SHIFT) != 0 ? TB_MOD_SHIFT : 0) |
+           ((held & KMOD_CTRL) != 0 ? TB_MOD_CONTROL : 0);
 }
 
 }  // namespace
@@ -212,6 +227,7 @@ static bool translate(const SDL_Event& s, TbEvent* e) {
         case SDL_MOUSEBUTTONDOWN:
             e->x = s.button.x;
             e->y = s.button.y;
+            e->modifiers = modifiers(static_cast<Uint16>(SDL_GetModState()));
             // The X server already swaps the buttons for a left-handed desktop.
             if (s.button.button == SDL_BUTTON_LEFT) {
                 // As on the classic desktop: the second press of a double-click arrives as a
@@ -233,7 +249,18 @@ static bool translate(const SDL_Event& s, TbEvent* e) {
         case SDL_KEYDOWN:
             e->kind = TB_EVENT_KEY_DOWN;
             e->key = virtual_key(s.key.keysym.sym);
+            e->modifiers = modifiers(s.key.keysym.mod);
             return e->key != 0;
+        case SDL_MOUSEWHEEL: {
+            int notches = s.wheel.y;
+            if (s.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) notches = -notches;
+            if (notches == 0) return false;
+            e->kind = TB_EVENT_WHEEL;
+            e->key = notches;
+            e->x = s.wheel.mouseX;
+            e->y = s.wheel.mouseY;
+            return true;
+        }
         case SDL_TEXTINPUT:
             e->kind = TB_EVENT_TEXT;
             std::snprintf(e->text, sizeof e->text, "%s", s.text.text);
@@ -295,5 +322,17 @@ void post_event(const TbEvent& event) {
     wake.type = SDL_USEREVENT;
     SDL_PushEvent(&wake);
 }
+
+std::string clipboard_text() {
+    std::string text;
+    if (SDL_HasClipboardText() == SDL_TRUE) {
+        char* got = SDL_GetClipboardText();
+        if (got != nullptr) text = got;
+        SDL_free(got);
+    }
+    return text;
+}
+
+void set_clipboard_text(const char* text) { SDL_SetClipboardText(text != nullptr ? text : ""); }
 
 }  // namespace platform

@@ -4,6 +4,7 @@
 #include <ft2build.h>
 
 #include "toolbox/font_faces.h"
+#include "toolbox/glyph_cache.h"
 #include "toolbox/internal.h"
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -49,31 +50,9 @@ TextSettings settings_for_drawing(TargetRef target) {
 
 // ---- Characters -------------------------------------------------------------------------
 
-// The first `length` bytes as characters: UTF-8 where it is valid, otherwise one byte is one
-// Latin-1 character (the classic single-byte texts).
 std::vector<uint32_t> characters(const char* text, int32_t length) {
     std::vector<uint32_t> out;
-    const auto* s = reinterpret_cast<const unsigned char*>(text);
-    int32_t i = 0;
-    while (i < length) {
-        unsigned char c = s[i];
-        int32_t extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        bool valid = c >= 0xC2 || extra == 0;
-        uint32_t code = extra == 0 ? c : (c & (0x3F >> extra));
-        for (int32_t k = 1; valid && k <= extra; ++k) {
-            if (i + k >= length || (s[i + k] & 0xC0) != 0x80)
-                valid = false;
-            else
-                code = (code << 6) | (s[i + k] & 0x3F);
-        }
-        if (extra > 0 && valid) {
-            out.push_back(code);
-            i += extra + 1;
-        } else {
-            out.push_back(c);
-            ++i;
-        }
-    }
+    for (int32_t i = 0; i < length;) out.push_back(next_character(text, length, &i));
     return out;
 }
 
@@ -81,6 +60,7 @@ std::vector<uint32_t> characters(const char* text, int32_t length) {
 
 struct Line {
     FT_Face face = nullptr;
+    uint32_t serial = 0;  // the font's opening, for the glyph cache
     bool embolden = false;
     bool slant = false;
     FontStyle style;
@@ -90,32 +70,47 @@ struct Line {
     int32_t width = 0;
     int32_t ascent = 0;
     int32_t descent = 0;
+    int32_t height = 0;  // one line, the font's line gap included
 };
 
-FT_Pos embolden_strength(const Line& line) { return std::max<FT_Pos>(64, line.size * 64 / 24); }
+// The made-up weight of a bold line without a bold font (26.6 pixels), else 0.
+FT_Pos embolden_strength(const Line& line) {
+    return line.embolden ? std::max<FT_Pos>(64, line.size * 64 / 24) : 0;
+}
 
-Line lay_out(int16_t faceIndex, int16_t styleIndex, int32_t size, const char* text,
-             int32_t length) {
+int32_t pixel_size(int32_t size) { return size > 0 ? size : (size < 0 ? -size : kDefaultSize); }
+
+// The line's font at its size, with its ascent, descent and height; no glyphs yet. The face
+// stays null when the font cannot be had at that size.
+Line start_line(const LoadedFont& font, const FontStyle& style, int32_t size) {
     Line line;
-    line.style = font_style(styleIndex);
-    line.size = size > 0 ? size : (size < 0 ? -size : kDefaultSize);
-    LoadedFont font = font_for(faceIndex, line.style.bold, line.style.italic);
+    line.style = style;
+    line.size = pixel_size(size);
     auto* face = static_cast<FT_Face>(font.face);
-    if (face == nullptr || text == nullptr || length <= 0) return line;
-    if (FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(line.size)) != 0) return line;
+    if (face == nullptr || FT_Set_Pixel_Sizes(face, 0, static_cast<FT_UInt>(line.size)) != 0) {
+        return line;
+    }
     FT_Set_Transform(face, nullptr, nullptr);
     line.face = face;
+    line.serial = font.serial;
     line.embolden = font.embolden;
     line.slant = font.slant;
     line.ascent = static_cast<int32_t>((face->size->metrics.ascender + 63) / 64);
     line.descent = static_cast<int32_t>((-face->size->metrics.descender + 63) / 64);
+    line.height = static_cast<int32_t>((face->size->metrics.height + 63) / 64);
+    return line;
+}
+
+Line lay_out(const LoadedFont& font, const FontStyle& style, int32_t size, const char* text,
+             int32_t length) {
+    Line line = start_line(font, style, size);
+    FT_Face face = line.face;
+    if (face == nullptr || text == nullptr || length <= 0) return line;
     for (uint32_t c : characters(text, length)) {
         FT_UInt glyph = FT_Get_Char_Index(face, c);
-        int32_t advance = 0;
-        if (FT_Load_Glyph(face, glyph, FT_LOAD_TARGET_MONO) == 0) {
-            advance = static_cast<int32_t>((face->glyph->advance.x + 32) / 64);
-            if (line.embolden) advance += static_cast<int32_t>(embolden_strength(line) / 64);
-        }
+        const int32_t advance =
+            cached_glyph(face, line.serial, line.size, glyph, embolden_strength(line), false)
+                .advance;
         line.glyphs.push_back(glyph);
         line.advances.push_back(advance);
         line.width += advance;
@@ -142,11 +137,9 @@ Rect reachable_area(TargetRef target, const Target& t) {
     return drawable_area(t);
 }
 
-void put_stored(DibImage& img, int32_t x, int32_t y, uint32_t value) {
-    const DibHeader& h = *img.header;
-    uint8_t* row =
-        img.pixels + static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
-    switch (h.bitCount) {
+// Stores a pixel value at column x of a row of the given depth.
+void put_in_row(uint8_t* row, uint16_t bitCount, int32_t x, uint32_t value) {
+    switch (bitCount) {
         case 24:
             row[3 * x] = static_cast<uint8_t>(value);
             row[3 * x + 1] = static_cast<uint8_t>(value >> 8);
@@ -180,18 +173,47 @@ struct Canvas {
     Rect touched{0, 0, 0, 0};
     bool any = false;
 
+    uint8_t* row(int32_t y) const {
+        const DibHeader& h = *image->header;
+        return image->pixels +
+               static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
+    }
+
+    void note(int32_t left, int32_t right, int32_t y) {
+        if (!any) {
+            touched = Rect{left, y, right, y + 1};
+            any = true;
+            return;
+        }
+        touched.left = std::min(touched.left, left);
+        touched.top = std::min(touched.top, y);
+        touched.right = std::max(touched.right, right);
+        touched.bottom = std::max(touched.bottom, y + 1);
+    }
+
     void plot(int32_t x, int32_t y) {
         if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return;
-        put_stored(*image, x, y, value);
-        if (!any) {
-            touched = Rect{x, y, x + 1, y + 1};
-            any = true;
-        } else {
-            touched.left = std::min(touched.left, x);
-            touched.top = std::min(touched.top, y);
-            touched.right = std::max(touched.right, x + 1);
-            touched.bottom = std::max(touched.bottom, y + 1);
+        put_in_row(row(y), image->header->bitCount, x, value);
+        note(x, x + 1, y);
+    }
+
+    // The set bits of a one-bit glyph row (`width` bits, most significant first) with its first
+    // bit at (x0, y): the row is found and cut to the area once.
+    void plot_bits(int32_t x0, int32_t y, const unsigned char* bits, int32_t width) {
+        if (y < area.top || y >= area.bottom) return;
+        const int32_t from = std::max(0, area.left - x0);
+        const int32_t to = std::min(width, area.right - x0);
+        uint8_t* pixels = row(y);
+        const uint16_t depth = image->header->bitCount;
+        int32_t first = -1;
+        int32_t last = -1;
+        for (int32_t col = from; col < to; ++col) {
+            if ((bits[col >> 3] & (0x80 >> (col & 7))) == 0) continue;
+            put_in_row(pixels, depth, x0 + col, value);
+            if (first < 0) first = col;
+            last = col;
         }
+        if (first >= 0) note(x0 + first, x0 + last + 1, y);
     }
 };
 
@@ -207,6 +229,22 @@ struct Placement {
     double screen_y(double tx, double ty) const { return originY - tx * sinA + ty * cosA; }
 };
 
+// Upright glyphs come from the glyph cache, made once.
+void draw_upright_glyphs(const Line& line, const Placement& at, Canvas& canvas) {
+    const auto ox = static_cast<int32_t>(std::lround(at.originX));
+    const auto oy = static_cast<int32_t>(std::lround(at.originY));
+    int32_t pen = 0;
+    for (size_t i = 0; i < line.glyphs.size(); ++i) {
+        const CachedGlyph& g = cached_glyph(line.face, line.serial, line.size, line.glyphs[i],
+                                            embolden_strength(line), true);
+        for (int32_t row = 0; row < g.rows; ++row) {
+            canvas.plot_bits(ox + pen + g.left, oy - g.top + row,
+                             g.bits.data() + static_cast<ptrdiff_t>(row) * g.pitch, g.width);
+        }
+        pen += line.advances[i];
+    }
+}
+
 void draw_glyphs(const Line& line, const Placement& at, int32_t angle, Canvas& canvas) {
     FT_Face face = line.face;
     // Rotation (y up in FreeType's space), with a made-up slant applied before it.
@@ -217,7 +255,11 @@ void draw_glyphs(const Line& line, const Placement& at, int32_t angle, Canvas& c
     m.yx = static_cast<FT_Fixed>(at.sinA * 65536.0);
     m.yy = static_cast<FT_Fixed>((at.sinA * shear + at.cosA) * 65536.0);
     bool plain = angle % 360 == 0 && !line.slant;
-    FT_Set_Transform(face, plain ? nullptr : &m, nullptr);
+    if (plain) {
+        draw_upright_glyphs(line, at, canvas);
+        return;
+    }
+    FT_Set_Transform(face, &m, nullptr);
     int32_t pen = 0;
     for (size_t i = 0; i < line.glyphs.size(); ++i) {
         int32_t flags = FT_LOAD_TARGET_MONO | (line.embolden ? FT_LOAD_NO_BITMAP : 0);
@@ -231,12 +273,10 @@ void draw_glyphs(const Line& line, const Placement& at, int32_t angle, Canvas& c
                 auto oy = static_cast<int32_t>(std::lround(at.screen_y(pen, 0)));
                 const FT_Bitmap& b = slot->bitmap;
                 for (unsigned row = 0; row < b.rows; ++row) {
-                    const unsigned char* bits = b.buffer + static_cast<ptrdiff_t>(row) * b.pitch;
-                    for (unsigned col = 0; col < b.width; ++col) {
-                        if ((bits[col / 8] & (0x80 >> (col % 8))) == 0) continue;
-                        canvas.plot(ox + slot->bitmap_left + static_cast<int32_t>(col),
-                                    oy - slot->bitmap_top + static_cast<int32_t>(row));
-                    }
+                    canvas.plot_bits(ox + slot->bitmap_left,
+                                     oy - slot->bitmap_top + static_cast<int32_t>(row),
+                                     b.buffer + static_cast<ptrdiff_t>(row) * b.pitch,
+                                     static_cast<int32_t>(b.width));
                 }
             }
         }
@@ -337,6 +377,31 @@ void draw_line(TargetRef target, const Line& line, int32_t x, int32_t y, int32_t
 
 }  // namespace
 
+uint32_t tb::next_character(const char* text, int32_t length, int32_t* index) {
+    const auto* s = reinterpret_cast<const unsigned char*>(text);
+    int32_t i = *index;
+    unsigned char c = s[i];
+    int32_t extra = c >= 0xF8 ? 0 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 ? 1 : 0;
+    bool valid = extra > 0;
+    uint32_t code = c & (0x3F >> extra);
+    for (int32_t k = 1; valid && k <= extra; ++k) {
+        if (i + k >= length || (s[i + k] & 0xC0) != 0x80)
+            valid = false;
+        else
+            code = (code << 6) | (s[i + k] & 0x3F);
+    }
+    // Overlong forms, surrogates and values past the last code point are not characters.
+    constexpr uint32_t kSmallest[4] = {0, 0x80, 0x800, 0x10000};
+    if (valid && (code < kSmallest[extra] || code > 0x10FFFF || (code >= 0xD800 && code < 0xE000)))
+        valid = false;
+    if (valid) {
+        *index = i + extra + 1;
+        return code;
+    }
+    *index = i + 1;
+    return c;
+}
+
 void tb_SetFontFace(TargetRef target, int16_t face) {
     if (TextSettings* s = settings_of(target)) s->face = face;
 }
@@ -353,8 +418,23 @@ int32_t tb_DrawText(TargetRef target, int32_t x, int32_t y, const char* text, in
                     int32_t angle, int32_t draw, int16_t horizontal, int16_t vertical) {
     if (text == nullptr || length <= 0) return 0;
     TextSettings s = settings_for_drawing(target);
-    Line line = lay_out(s.face, s.style, s.size, text, length);
+    FontStyle style = font_style(s.style);
+    Line line = lay_out(font_for(s.face, style.bold, style.italic), style, s.size, text, length);
     if (draw != 0) draw_line(target, line, x, y, angle, alignment(horizontal, vertical));
+    return line.width;
+}
+
+int32_t tb_DrawFamilyText(TargetRef target, const char* family, int32_t x, int32_t y,
+                          const char* text, int32_t length, int32_t angle, int32_t draw,
+                          int16_t horizontal, int16_t vertical, TbLineMetrics* metrics) {
+    TextSettings s = settings_for_drawing(target);
+    FontStyle style = font_style(s.style);
+    LoadedFont font = font_for_family(family != nullptr ? family : "", style.bold, style.italic);
+    Line line = lay_out(font, style, s.size, text, length);
+    if (metrics != nullptr) *metrics = TbLineMetrics{line.ascent, line.descent, line.height};
+    if (draw != 0 && text != nullptr && length > 0) {
+        draw_line(target, line, x, y, angle, alignment(horizontal, vertical));
+    }
     return line.width;
 }
 
@@ -362,6 +442,7 @@ void tb_DrawString(TargetRef target, int32_t x, int32_t y, const char* text) {
     if (text == nullptr) return;
     TextSettings s = settings_for_drawing(target);
     constexpr int16_t kSerifFace = 3;  // "MS Serif"
-    Line line = lay_out(kSerifFace, 0, s.size, text, static_cast<int32_t>(std::strlen(text)));
+    Line line = lay_out(font_for(kSerifFace, false, false), FontStyle{}, s.size, text,
+                        static_cast<int32_t>(std::strlen(text)));
     draw_line(target, line, x, y, 0, alignment(0, 1));
 }

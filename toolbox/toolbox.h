@@ -241,6 +241,14 @@ RegionRef tb_CreateCircleRegion(int32_t cx, int32_t cy, int32_t radius);
 void tb_DisposeRegion(RegionRef region);
 int32_t tb_PtInRegion(int32_t x, int32_t y, RegionRef region);
 
+// Soft-edged shapes in a 24-bit bitmap (bitmap coordinates; others are left alone): edge pixels
+// are mixed with what lies there by how much of them the shape covers. Fill a rounded
+// rectangle (right and bottom exclusive), darken what lies under one to `percent` of its
+// brightness, fill a circle.
+void tb_FillSoftRoundRect(BitmapRef bitmap, const Rect* rect, double radius, TbColor colour);
+void tb_ShadeSoftRoundRect(BitmapRef bitmap, const Rect* rect, double radius, int32_t percent);
+void tb_FillSoftCircle(BitmapRef bitmap, double cx, double cy, double radius, TbColor colour);
+
 void tb_SetRect(Rect* rect, int32_t left, int32_t top, int32_t right, int32_t bottom);
 void tb_OffsetRect(Rect* rect, int32_t dx, int32_t dy);
 void tb_InsetRect(Rect* rect, int32_t dx, int32_t dy);
@@ -293,6 +301,7 @@ constexpr int32_t TB_WM_LBUTTONDOWN = 0x0201;
 constexpr int32_t TB_WM_LBUTTONUP = 0x0202;
 constexpr int32_t TB_WM_LBUTTONDBLCLK = 0x0203;
 constexpr int32_t TB_WM_RBUTTONDOWN = 0x0204;
+constexpr int32_t TB_WM_MOUSEWHEEL = 0x020A;
 constexpr int32_t TB_IDOK = 1;
 constexpr int32_t TB_IDCANCEL = 2;
 
@@ -307,6 +316,11 @@ constexpr int32_t TB_VK_UP = 38;
 constexpr int32_t TB_VK_RIGHT = 39;
 constexpr int32_t TB_VK_DOWN = 40;
 constexpr int32_t TB_VK_DELETE = 46;
+constexpr int32_t TB_VK_PRIOR = 33;  // Page Up
+constexpr int32_t TB_VK_NEXT = 34;   // Page Down
+constexpr int32_t TB_VK_END = 35;
+constexpr int32_t TB_VK_HOME = 36;
+constexpr int32_t TB_VK_INSERT = 45;
 constexpr int32_t TB_VK_F1 = 112;
 constexpr int32_t TB_VK_LBUTTON = 1;
 constexpr int32_t TB_VK_RBUTTON = 2;
@@ -328,6 +342,7 @@ enum TbEventKind : int32_t {
     TB_EVENT_EXPOSE,  // the window's pixels must be shown again
     TB_EVENT_DISPLAY_CHANGE,  // the desktop changed size
     TB_EVENT_MOVED,  // something moved or sized the window
+    TB_EVENT_WHEEL,  // key: wheel notches, positive away from the user (up); x, y the pointer
 };
 
 struct TbEvent {
@@ -336,7 +351,12 @@ struct TbEvent {
     int32_t y = 0;
     int32_t key = 0;
     char text[32] = {};
+    int32_t modifiers = 0;  // keys and presses: the TB_MOD_ flags held
 };
+
+// Modifier keys held with a key press.
+constexpr int32_t TB_MOD_SHIFT = 1;
+constexpr int32_t TB_MOD_CONTROL = 2;
 
 // Takes the next event of the main window. With wait, blocks until one arrives. Returns 1
 // when an event was taken.
@@ -351,10 +371,14 @@ void tb_DispatchToMain(const TbEvent* event);
 
 // Modal dialogs. A dialog is a window of its own drawn over the main window, centred on it.
 // The procedure receives TB_WM_INITDIALOG, TB_WM_PAINT, the pointer messages (lParam holds
-// x in the low and y in the high 16 bits, dialog coordinates), TB_WM_KEYDOWN (wParam: key),
-// TB_WM_CHAR (wParam: character), TB_WM_TIMER (wParam: timer id) and TB_WM_COMMAND (wParam
-// TB_IDCANCEL when Escape is pressed). It returns non-zero when it handled the message.
-// Escape that the procedure does not handle ends the dialog with 0.
+// x in the low and y in the high 16 bits, dialog coordinates; presses carry the TB_MOD_ flags
+// held in wParam; a press inside holds the pointer, so moves keep coming outside the dialog
+// until the release), TB_WM_MOUSEWHEEL (wParam:
+// notches, positive up; lParam: the pointer as above), TB_WM_KEYDOWN (wParam: key, lParam:
+// the TB_MOD_ flags held), TB_WM_CHAR (wParam: one typed character as a Unicode code point),
+// TB_WM_TIMER (wParam: timer id) and TB_WM_COMMAND (wParam TB_IDCANCEL when Escape is
+// pressed). It returns non-zero when it handled the message. Escape that the procedure does
+// not handle ends the dialog with 0.
 using TbDialogProc = int32_t (*)(NativeWindow dialog, int32_t message, int64_t wParam,
                                  int64_t lParam);
 int32_t tb_DoDialog(int16_t templateId, TbDialogProc proc);
@@ -402,6 +426,12 @@ int16_t tb_GetCursor();
 void tb_SetPointerMode(int16_t mode);
 void tb_GetMousePos(Point* point);
 void tb_SetMousePos(int32_t x, int32_t y);
+
+// The desktop's clipboard, as UTF-8 text. Getting fills the buffer (zero-terminated, cut to
+// size on a character boundary) and returns the bytes put there; an empty or unreadable
+// clipboard gives 0.
+int32_t tb_GetClipboardText(char* buffer, int32_t size);
+void tb_SetClipboardText(const char* text);
 
 // Directories: where the program was started, and where its settings live (created when
 // missing). Both fill the buffer (zero-terminated, cut to size) and return the full length.
@@ -500,6 +530,31 @@ int32_t tb_DrawText(TargetRef target, int32_t x, int32_t y, const char* text, in
 // Draws a whole string in the serif face at the target's size, fore colour, no background,
 // with (x, y) its left end and bottom.
 void tb_DrawString(TargetRef target, int32_t x, int32_t y, const char* text);
+
+// The installed scalable font families (outline fonts only: no bitmap strikes), enumerated
+// afresh and sorted by name without regard to case. Returns how many there are; the names
+// stay valid until the next call.
+int32_t tb_ListFontFamilies();
+// Name of family index (0 .. count - 1) of the last listing; null outside it.
+const char* tb_GetFontFamilyName(int32_t index);
+// 1 when the font that family names maps characters to letters as Unicode says and has a
+// glyph for every character of text (length bytes), else 0: a family of symbols cannot
+// letter its own name.
+int32_t tb_FamilyHasCharacters(const char* family, const char* text, int32_t length);
+// How a font's lines measure at a size, in pixels: above the baseline, below it, and one
+// line's height with the font's line gap.
+struct TbLineMetrics {
+    int32_t ascent = 0;
+    int32_t descent = 0;
+    int32_t height = 0;
+};
+// As tb_DrawText, in the font family named `family` (a listed family, or any name the
+// platform's font matching resolves, such as the face table's) instead of the target's face;
+// the target's size, style, fore colour and clip rect apply. *metrics (when not null) receives
+// how the font's lines measure at that size, whatever the text.
+int32_t tb_DrawFamilyText(TargetRef target, const char* family, int32_t x, int32_t y,
+                          const char* text, int32_t length, int32_t angle, int32_t draw,
+                          int16_t horizontal, int16_t vertical, TbLineMetrics* metrics);
 
 // ---------------------------------------------------------------------------------------------
 // Sounds, timers, input polling and numbers
