@@ -77,7 +77,10 @@ void scene_startup(int32_t width, int32_t height) {
     constexpr int32_t kTextSizes[kTextSizeCount] = {10, 20, 40, 60, 80};
     std::copy(std::begin(kTextSizes), std::end(kTextSizes), g_textSizes);
     std::strcpy(g_pictureFileName, "Tintamar.bmp");
-    tb_GetCurrentDirectory(static_cast<int32_t>(sizeof g_homeFolder), g_homeFolder);
+    // A folder too long for the buffer is not cut into another folder's name: the commands
+    // then find no home folder and say so.
+    const auto room = static_cast<int32_t>(sizeof g_homeFolder);
+    if (tb_GetCurrentDirectory(room, g_homeFolder) >= room) g_homeFolder[0] = 0;
 }
 
 void scene_rebuild(int32_t width, int32_t height) {
