@@ -73,7 +73,9 @@ std::string user_folder_path() {
     if (chosen != nullptr && chosen[0] != 0) {
         std::error_code ec;
         fs::path absolute = fs::absolute(chosen, ec);
-        return (ec ? fs::path(chosen) : absolute).lexically_normal().string();
+        std::string folder = (ec ? fs::path(chosen) : absolute).lexically_normal().string();
+        if (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+        return folder;
     }
     std::string pictures = desktop_pictures_folder();
     // The tool falls back to the home folder itself when the desktop names no pictures folder.
