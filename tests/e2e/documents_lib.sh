@@ -1,0 +1,62 @@
+# Helpers of the end-to-end tests of the picture documents: the remote control's buttons, the
+# desktop's file chooser driven by the keyboard, and the question boxes. Source after lib.sh.
+
+# Dialog points of the remote's buttons (the remote is 228 x 240, centred on the screen).
+remote_point() {
+  case $1 in
+    quit) echo "66 26" ;;
+    save) echo "65 66" ;;
+    new) echo "63 110" ;;
+    open) echo "62 155" ;;
+    about) echo "160 26" ;;
+    help) echo "161 66" ;;
+    preferences) echo "163 110" ;;
+    gallery) echo "166 155" ;;
+    close) echo "50 228" ;;
+    *) fail "no remote button $1" ;;
+  esac
+}
+
+# run_from_remote BUTTON: opens the remote control from the table, waits until it shows, and
+# clicks one of its buttons (quit, save, new, open, about, help, preferences, gallery, close).
+run_from_remote() {
+  local left=$(((SCREEN_W - 228) / 2)) top=$(((SCREEN_H - 240) / 2))
+  local before x y
+  before=$(region_sum "$left" "$top" 228 240)
+  xdotool mousemove 156 $((SCREEN_H - 40)) click 1
+  wait_until "$E2E_TIMEOUT" region_changed "$left" "$top" 228 240 "$before" ||
+    fail "the remote control did not open"
+  read -r x y <<<"$(remote_point "$1")"
+  xdotool mousemove $((left + x)) $((top + y)) click 1
+}
+
+# choose_file TITLE PATH: answers the file chooser so titled ("Save As" or "Open") with a full
+# path typed on the keyboard, as a person would, and waits until it has gone.
+choose_file() {
+  local id
+  wait_window "$1"
+  id=$(window_ids "$1" | head -1)
+  wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the chooser \"$1\" never took keys"
+  # The save chooser's name field has the keys; the open chooser takes a path in its
+  # location field.
+  [ "$1" = "Open" ] && xdotool key ctrl+l
+  xdotool key ctrl+a
+  xdotool type --delay 15 "$2"
+  xdotool key Return
+  wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "the chooser \"$1\" did not close"
+}
+
+# answer_question TITLE yes|no: the question box's buttons are No, then Yes; No has the focus.
+answer_question() {
+  local id
+  wait_window "$1"
+  id=$(window_ids "$1" | head -1)
+  wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the question \"$1\" never took keys"
+  if [ "$2" = yes ]; then xdotool key --window "$id" Tab Return; else xdotool key --window "$id" Return; fi
+  wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "the question \"$1\" did not go away"
+}
+
+# picture_rgb FILE: the picture area of a screenshot as raw RGB bytes.
+picture_rgb() {
+  convert "$1" -crop "$((SCREEN_W - 166))x$((SCREEN_H - 112))+147+16" +repage -depth 8 rgb:-
+}
