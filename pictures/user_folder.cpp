@@ -1,6 +1,7 @@
 #include "pictures/user_folder.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,9 +22,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// The user's home folder: $HOME, else the one of the user's account.
 std::string home() {
     const char* h = std::getenv("HOME");
-    return h != nullptr && h[0] == '/' ? h : "/";
+    if (h != nullptr && h[0] == '/') return h;
+    const passwd* account = getpwuid(getuid());
+    return account != nullptr && account->pw_dir != nullptr ? account->pw_dir : "/";
 }
 
 // What `xdg-user-dir PICTURES` prints, without its line end; empty when it cannot run.

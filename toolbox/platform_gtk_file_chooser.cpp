@@ -46,6 +46,14 @@ std::string either_case(const char* pattern) {
     return out;
 }
 
+// The program's own window is not repainted while the chooser runs (its events wait), so
+// whatever the chooser uncovers as it is sized and moved would stay unpainted: the window's
+// last picture is put back on the screen each time the chooser's place changes.
+gboolean repaint_program_window(GtkWidget* /*widget*/, GdkEvent* /*event*/, gpointer /*data*/) {
+    if (SDL_Window* window = sdl_platform::main_window()) SDL_UpdateWindowSurface(window);
+    return FALSE;
+}
+
 }  // namespace
 
 int platform::choose_file(const FileRequest& request, std::string* chosen) {
@@ -74,6 +82,7 @@ int platform::choose_file(const FileRequest& request, std::string* chosen) {
     gtk_window_set_keep_above(window, TRUE);
     gtk_window_set_skip_taskbar_hint(window, TRUE);
     g_signal_connect(dialog, "map-event", G_CALLBACK(settle_when_mapped), nullptr);
+    g_signal_connect(dialog, "configure-event", G_CALLBACK(repaint_program_window), nullptr);
 
     int answer = 0;
     if (gtk_dialog_run(GTK_DIALOG(dialog)) == GTK_RESPONSE_ACCEPT) {
