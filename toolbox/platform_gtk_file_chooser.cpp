@@ -54,12 +54,19 @@ gboolean repaint_program_window(GtkWidget* /*widget*/, GdkEvent* /*event*/, gpoi
     return FALSE;
 }
 
+// The chooser answered last. Freeing a file chooser takes GTK tens of milliseconds, which a
+// child waiting for the picture should not wait for: it is hidden at once and freed when the
+// next one is made.
+GtkWidget* g_answeredChooser = nullptr;
+
 }  // namespace
 
 int platform::choose_file(const FileRequest& request, std::string* chosen) {
     // GTK needs a true-colour screen.
     if (screen_depth() < 15 || !gtk_boxes_available()) return -1;
     sdl_platform::keep_x_errors_harmless();  // GTK installs its own handler when it starts
+    if (g_answeredChooser != nullptr) gtk_widget_destroy(g_answeredChooser);
+    g_answeredChooser = nullptr;
     GtkWidget* dialog = gtk_file_chooser_dialog_new(
         request.title, nullptr,
         request.save ? GTK_FILE_CHOOSER_ACTION_SAVE : GTK_FILE_CHOOSER_ACTION_OPEN, "_Cancel",
@@ -92,7 +99,9 @@ int platform::choose_file(const FileRequest& request, std::string* chosen) {
             answer = 1;
         }
     }
-    gtk_widget_destroy(dialog);
+    gtk_widget_hide(dialog);
+    gtk_window_set_title(GTK_WINDOW(dialog), "");  // nobody looking for a chooser finds it
+    g_answeredChooser = dialog;
     while (gtk_events_pending()) gtk_main_iteration();
     raise_window();
     return answer;
