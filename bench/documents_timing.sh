@@ -24,15 +24,9 @@ ms_between() { echo "scale=1; ($2 - $1) / 1000000" | bc; }
 # answer_chooser TITLE PATH: types the path, presses Return and prints the moment the chooser
 # left the screen.
 answer_chooser() {
-  local id
-  wait_window "$1"
-  id=$(window_ids "$1" | head -1)
-  wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the chooser never took keys"
-  [ "$1" = "Open" ] && xdotool key ctrl+l
-  xdotool key ctrl+a
-  xdotool type --delay 5 "$2"
+  local id line
+  id=$(type_into_chooser "$1" "$2") || exit 1
   coproc WATCH { "$E2E_DIR/unmap_wait" "$id"; }
-  local line
   read -r line <&"${WATCH[0]}"  # "ready"
   xdotool key Return
   read -r line <&"${WATCH[0]}"

@@ -7,28 +7,22 @@
 set -u
 build="$(readlink -f "${1:-build}")"
 size="${2:-800x600x24}"
-work="$(mktemp -d)"
-export HOME="$work" XDG_CONFIG_HOME="$work/config" SDL_AUDIODRIVER=dummy GSETTINGS_BACKEND=memory \
-  NO_AT_BRIDGE=1
-probe="$work/frame_probe"
-g++ -O2 -o "$probe" "$(dirname "$0")/frame_probe.cpp" -lX11 || exit 1
-mkfifo "$work/fifo"
-Xvfb -displayfd 3 -noreset -screen 0 "$size" -nolisten tcp 3>"$work/fifo" >/dev/null 2>&1 &
-xvfb=$!
-read -r number <"$work/fifo"
-export DISPLAY=":$number"
-pid=""
-trap '[ -n "$pid" ] && kill -KILL $pid 2>/dev/null; kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-until xdpyinfo >/dev/null 2>&1; do sleep 0.05; done
+here="$(cd "$(dirname "$0")" && pwd)"
+source "$here/../tests/e2e/lib.sh"
+E2E_OUT="$(mktemp -d)"
+e2e_init "$build/tintamar"
+trap 'e2e_cleanup; rm -rf "$E2E_OUT"' EXIT
+g++ -O2 -o "$E2E_DIR/frame_probe" "$here/frame_probe.cpp" -lX11 || exit 1
+start_display "$size"
+cd "$E2E_DIR"
 
-w=${size%%x*}; rest=${size#*x}; h=${rest%%x*}
-cd "$work"
 run() {  # run [--escape]: prints "intro_ms room_ms"
   local mapped intro room
-  read -r mapped intro room pid < <("$probe" $((w / 2)) $((h / 2)) "$build/tintamar" --room "$@")
-  kill -KILL "$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  pid=""
+  read -r mapped intro room PROGRAM_PID < <("$E2E_DIR/frame_probe" $((SCREEN_W / 2)) \
+    $((SCREEN_H / 2)) "$PROGRAM" --room "$@")
+  kill -KILL "$PROGRAM_PID" 2>/dev/null
+  wait "$PROGRAM_PID" 2>/dev/null
+  PROGRAM_PID=""
   echo "$intro $room"
 }
 read -r alone_intro alone_room < <(run)

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "pictures/dialog_art.h"
+#include "pictures/face_dialog.h"
 #include "resources/resource_ids.h"
 
 namespace {
@@ -76,36 +76,24 @@ bool on_link(Point dialogPoint) {
     return tb_PtInRect(dialogPoint.x - kClientLeft, dialogPoint.y - kClientTop, &kLink) != 0;
 }
 
-int32_t about_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogSize(dialog, kWidth, kHeight);
-            return 1;
-        case TB_WM_PAINT:
-            paint(dialog);
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            tb_SetCursor(on_link(p) ? TB_CURSOR_ACTIVE_AREA : TB_CURSOR_DIALOG);
-            return 1;
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:
-            if (!on_link(p)) {
-                tb_EndDialog(dialog, 0);
-                return 1;
-            }
-            if (tb_OpenWithDesktop(kHomePageAddress) == 0) {
-                tb_Attention(
-                    "Tintamar could not open its web page: no web browser was found on this "
-                    "computer.");
-            }
-            tb_EndDialog(dialog, 1);
-            return 1;
-        default:
-            return 0;  // Escape (the cancel command) ends the box with 0
+// A press ends the box: on the link after handing the home page to the desktop.
+void press(NativeWindow dialog, Point p) {
+    if (!on_link(p)) {
+        tb_EndDialog(dialog, 0);
+        return;
     }
+    if (tb_OpenWithDesktop(kHomePageAddress) == 0) {
+        tb_Attention(
+            "Tintamar could not open its web page: no web browser was found on this computer.");
+    }
+    tb_EndDialog(dialog, 1);
 }
+
+int32_t stay_open(NativeWindow, Point) { return 0; }
 
 }  // namespace
 
-int32_t about_show() { return tb_DoDialog(kDialogAbout, about_proc); }
+int32_t about_show() {
+    const FaceDialog about{kDialogAbout, kWidth, kHeight, paint, on_link, press, stay_open};
+    return run_face_dialog(about);
+}

@@ -11,6 +11,7 @@
 #include "pictures/dialog_art.h"
 #include "pictures/display_text.h"
 #include "pictures/documents.h"
+#include "pictures/face_dialog.h"
 #include "pictures/gallery_list.h"
 #include "pictures/picture_files.h"
 #include "resources/resource_ids.h"
@@ -55,7 +56,7 @@ std::string entry_path(int32_t i) {
 }
 
 // Active areas: where the pointer turns to the pointing hand and a press clicks.
-bool over_active(Point p) {
+bool active(Point p) {
     return inside(kOpen, p) || inside(kCancel, p) || (previous_active() && inside(kPrevious, p)) ||
            (next_active() && inside(kNext, p)) ||
            (shows_entry() && (inside(kNameButton, p) || inside(kPreview, p)));
@@ -155,32 +156,6 @@ int32_t release(NativeWindow dialog, Point p) {
     return 0;
 }
 
-int32_t gallery_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogSize(dialog, kBitmapGallerySize.width, kBitmapGallerySize.height);
-            return 1;
-        case TB_WM_PAINT:
-            paint(dialog);
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            tb_SetCursor(over_active(p) ? TB_CURSOR_ACTIVE_AREA : TB_CURSOR_DIALOG);
-            return 1;
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:
-            if (over_active(p)) tb_PlaySoundAsync(kSoundOptionsClick);
-            return 1;
-        case TB_WM_LBUTTONUP: {
-            const int32_t result = release(dialog, p);
-            if (result != 0) tb_EndDialog(dialog, result);
-            return 1;
-        }
-        default:
-            return 0;  // Escape (the cancel command) ends the gallery with 0
-    }
-}
-
 // The chosen entry into the picture. Its path becomes the picture's path, whether or not it
 // could be read; a path too long for that keeps just the file's name.
 void open_chosen() {
@@ -206,7 +181,10 @@ int32_t gallery_run() {
     gallery_enumerate(g_browseFolder);
     if (!shows_entry()) g_galleryPosition = 0;
     g_background = dialog_picture(kBitmapGallery);
-    const int32_t result = tb_DoDialog(kDialogBlank, gallery_proc);
+    const FaceDialog dialog{
+        kDialogBlank, kBitmapGallerySize.width, kBitmapGallerySize.height, paint, active, nullptr,
+        release};
+    const int32_t result = run_face_dialog(dialog);
     if (g_background >= 0) tb_DisposeBitmap(g_background);
     g_background = -1;
     if (result != 1) return result;

@@ -6,6 +6,7 @@
 #include "pictures/preferences_dialog.h"
 
 #include "pictures/dialog_art.h"
+#include "pictures/face_dialog.h"
 #include "resources/resource_ids.h"
 #include "shell/preferences.h"
 
@@ -27,7 +28,7 @@ int32_t g_copies[kColumns] = {};
 
 bool inside(const Rect& r, Point p) { return tb_PtInRect(p.x, p.y, &r) != 0; }
 
-bool over_anything(Point p) {
+bool active(Point p) {
     if (inside(kOk, p) || inside(kCancel, p)) return true;
     for (int32_t c = 0; c < kColumns; ++c) {
         if (inside(kUpper[c], p) || inside(kLower[c], p)) return true;
@@ -45,44 +46,16 @@ void paint(NativeWindow dialog) {
     tb_DisposeBitmap(face);
 }
 
-// A release: -1 cancel, 1 OK, 0 stay open (a choice may have changed).
-int32_t release(Point p) {
+// A release: -1 cancel, 1 OK, 0 stay open with the frames where the choices now are.
+int32_t release(NativeWindow dialog, Point p) {
     if (inside(kCancel, p)) return -1;
     if (inside(kOk, p)) return 1;
     for (int32_t c = 0; c < kColumns; ++c) {
         if (inside(kUpper[c], p)) g_copies[c] = 1;
         if (inside(kLower[c], p)) g_copies[c] = 0;
     }
+    paint(dialog);
     return 0;
-}
-
-int32_t preferences_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogSize(dialog, kBitmapPreferencesSize.width, kBitmapPreferencesSize.height);
-            return 1;
-        case TB_WM_PAINT:
-            paint(dialog);
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            tb_SetCursor(over_anything(p) ? TB_CURSOR_ACTIVE_AREA : TB_CURSOR_DIALOG);
-            return 1;
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:
-            if (over_anything(p)) tb_PlaySoundAsync(kSoundOptionsClick);
-            return 1;
-        case TB_WM_LBUTTONUP: {
-            const int32_t result = release(p);
-            if (result == 0)
-                paint(dialog);
-            else
-                tb_EndDialog(dialog, result);
-            return 1;
-        }
-        default:
-            return 0;  // Escape (the cancel command) ends the dialog with 0
-    }
 }
 
 }  // namespace
@@ -92,7 +65,14 @@ int32_t preferences_dialog_run() {
     g_copies[1] = g_prefs.animatedClearing;
     g_copies[2] = g_prefs.fitPictures;
     g_copies[3] = g_prefs.lightPrinting != 0 ? 0 : 1;
-    const int32_t result = tb_DoDialog(kDialogBlank, preferences_proc);
+    const FaceDialog dialog{kDialogBlank,
+                            kBitmapPreferencesSize.width,
+                            kBitmapPreferencesSize.height,
+                            paint,
+                            active,
+                            nullptr,
+                            release};
+    const int32_t result = run_face_dialog(dialog);
     if (result == 1) {
         g_prefs.soundOn = g_copies[0];
         g_prefs.animatedClearing = g_copies[1];

@@ -5,6 +5,7 @@
 #include "pictures/remote_control.h"
 
 #include "pictures/dialog_art.h"
+#include "pictures/face_dialog.h"
 #include "resources/resource_ids.h"
 #include "scene/scene_draw.h"
 
@@ -75,50 +76,29 @@ void press(NativeWindow dialog, Point p) {
     g_run.pressed[held] = true;
 }
 
-void release(NativeWindow dialog, Point p) {
+bool active(Point p) { return button_at(p) >= 0 || inside(kCloseArea, p); }
+
+// The result: -1 for the close area, the command number plus one for a button (0 stays).
+int32_t release(NativeWindow dialog, Point p) {
     tb_PlaySoundAsync(kSoundClick);
     show_unpressed(dialog);
-    if (inside(kCloseArea, p)) {
-        tb_EndDialog(dialog, -1);
-        return;
-    }
+    if (inside(kCloseArea, p)) return -1;
     const int32_t button = button_at(p);
-    if (button < 0) return;
+    if (button < 0) return 0;
     tb_Delay(kWaitBeforeCommand);
-    tb_EndDialog(dialog, button);
-}
-
-int32_t remote_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogSize(dialog, kBitmapRemoteSize.width, kBitmapRemoteSize.height);
-            return 1;
-        case TB_WM_PAINT:
-            paint(dialog);
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            tb_SetCursor(button_at(p) >= 0 || inside(kCloseArea, p) ? TB_CURSOR_ACTIVE_AREA
-                                                                    : TB_CURSOR_DIALOG);
-            return 1;
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:
-            press(dialog, p);
-            return 1;
-        case TB_WM_LBUTTONUP:
-            release(dialog, p);
-            return 1;
-        default:
-            return 0;  // Escape (the cancel command) ends the remote with 0
-    }
+    return button + 1;
 }
 
 }  // namespace
 
 int32_t remote_control_run() {
     g_run = RemoteRun{};
-    const int32_t result = tb_DoDialog(kDialogBlank, remote_proc);
+    const FaceDialog remote{
+        kDialogBlank, kBitmapRemoteSize.width, kBitmapRemoteSize.height, paint, active, press,
+        release};
+    // A dialog's result 0 is Escape, so the buttons end it with their command plus one.
+    const int32_t result = run_face_dialog(remote);
     if (g_run.face >= 0) tb_DisposeBitmap(g_run.face);
     g_run = RemoteRun{};
-    return result;
+    return result > 0 ? result - 1 : result;
 }

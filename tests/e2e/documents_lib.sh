@@ -30,9 +30,9 @@ run_from_remote() {
   xdotool mousemove $((left + x)) $((top + y)) click 1
 }
 
-# choose_file TITLE PATH: answers the file chooser so titled ("Save As" or "Open") with a full
-# path typed on the keyboard, as a person would, and waits until it has gone.
-choose_file() {
+# type_into_chooser TITLE PATH: types a full path into the file chooser so titled ("Save As" or
+# "Open") once it takes keys, as a person would; prints the chooser's window id.
+type_into_chooser() {
   local id
   wait_window "$1"
   id=$(window_ids "$1" | head -1)
@@ -42,6 +42,14 @@ choose_file() {
   [ "$1" = "Open" ] && xdotool key ctrl+l
   xdotool key ctrl+a
   xdotool type --delay 15 "$2"
+  echo "$id"
+}
+
+# choose_file TITLE PATH: answers the file chooser so titled with a path and waits until it
+# has gone.
+choose_file() {
+  local id
+  id=$(type_into_chooser "$1" "$2") || exit 1
   xdotool key Return
   wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "the chooser \"$1\" did not close"
 }
