@@ -10,6 +10,7 @@
 
 #include "documents_fixture.h"
 #include "pictures/about_box.h"
+#include "pictures/help.h"
 #include "pictures/intro.h"
 #include "pictures/user_folder.h"
 #include "resources/resource_ids.h"
@@ -82,6 +83,15 @@ TEST_F(StartScreens, TheAboutLinkOpensTheHomePageAndAnyOtherClickOnlyCloses) {
     EXPECT_EQ(box_texts().size(), 1u);
     queue_escape();
     EXPECT_EQ(about_show(), 0);
+}
+
+TEST_F(StartScreens, HelpSaysSoWhenItsPageIsMissing) {
+    // The tests' own folder, where the program's data would lie, has no help page.
+    StubOpener opener(home_, 0);
+    help_show();
+    ASSERT_EQ(box_texts().size(), 1u);
+    EXPECT_EQ(box_texts()[0].rfind("The help page could not be found.", 0), 0u);
+    EXPECT_EQ(opener.opened(), "");
 }
 
 TEST_F(StartScreens, TheTintamarFolderIsMadeWithItsPagesAndAChildsOwnPagesAreKept) {
