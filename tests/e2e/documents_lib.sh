@@ -1,5 +1,6 @@
 # Helpers of the end-to-end tests of the picture documents: the remote control's buttons, the
-# desktop's file chooser driven by the keyboard, and the question boxes. Source after lib.sh.
+# gallery dialog, the desktop's file chooser driven by the keyboard, the question boxes, and a
+# stand-in for the desktop's opener. Source after lib.sh.
 
 # Dialog points of the remote's buttons (the remote is 228 x 240, centred on the screen).
 remote_point() {
@@ -68,3 +69,45 @@ answer_question() {
 picture_rgb() {
   convert "$1" -crop "$((SCREEN_W - 166))x$((SCREEN_H - 112))+147+16" +repage -depth 8 rgb:-
 }
+
+# The gallery dialog (408 x 417, centred on the screen): a pixel of its dark border, its next
+# arrow, its tick (opens the picture shown) and its preview area, once start_display has run.
+gallery_points() {
+  local left=$(((SCREEN_W - 408) / 2)) top=$(((SCREEN_H - 417) / 2))
+  GALLERY_BORDER="$((left + 4)) $((top + 9))"
+  GALLERY_NEXT="$((left + 335)) $((top + 390))"
+  GALLERY_OPEN="$((left + 183)) $((top + 390))"
+  GALLERY_PREVIEW="$((left + 64)) $((top + 44)) 280 217"
+}
+gallery_shown() { gallery_points; screen_pixel_is $GALLERY_BORDER 4A2F1B; }
+gallery_gone() { gallery_points; ! screen_pixel_is $GALLERY_BORDER 4A2F1B; }
+
+# new_from_castle: New offers the colouring pages in the gallery, the blank page first; the
+# next arrow steps to the castle, which the tick opens.
+new_from_castle() {
+  local blank
+  run_from_remote new
+  wait_until "$E2E_TIMEOUT" gallery_shown || fail "New did not offer the colouring pages"
+  blank=$(region_sum $GALLERY_PREVIEW)
+  xdotool mousemove $GALLERY_NEXT click 1
+  wait_until "$E2E_TIMEOUT" region_changed $GALLERY_PREVIEW "$blank" ||
+    fail "the next arrow showed nothing new"
+  xdotool mousemove $GALLERY_OPEN click 1
+  wait_until "$E2E_TIMEOUT" gallery_gone || fail "the gallery did not close"
+}
+
+# stub_opener: puts a stand-in for the desktop's opener (xdg-open) first on PATH. It notes each
+# target on a line of $STUB/opened and answers with the status in $STUB/status (0 when there
+# is none; 3 is xdg-open's "nothing can show it"). opened_has TARGET: it was asked to open it.
+stub_opener() {
+  STUB="$E2E_DIR/stub"
+  mkdir -p "$STUB"
+  cat >"$STUB/xdg-open" <<STUB_END
+#!/bin/sh
+printf '%s\n' "\$1" >> "$STUB/opened"
+exit \$(cat "$STUB/status" 2>/dev/null || echo 0)
+STUB_END
+  chmod +x "$STUB/xdg-open"
+  export PATH="$STUB:$PATH"
+}
+opened_has() { grep -qxF "$1" "$STUB/opened" 2>/dev/null; }

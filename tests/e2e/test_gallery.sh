@@ -8,29 +8,15 @@ source "$(dirname "$0")/documents_lib.sh"
 e2e_init "$1"
 
 GALLERY="$HOME/Pictures/Tintamar/Gallery"
-LEFT=$(((800 - 408) / 2))  # the gallery dialog
-TOP=$(((600 - 417) / 2))
-BORDER="$((LEFT + 4)) $((TOP + 9))"  # a pixel of its dark border
-NEXT="$((LEFT + 335)) $((TOP + 390))"
-OPEN="$((LEFT + 183)) $((TOP + 390))"
-PREVIEW_AREA="$((LEFT + 64)) $((TOP + 44)) 280 217"
 PAINT_POT="287 563"
 POT_BLUE="573 520"
 TOWER="300 380"  # inside the castle's left tower
 
-gallery_shown() { screen_pixel_is $BORDER 4A2F1B; }
-gallery_gone() { ! screen_pixel_is $BORDER 4A2F1B; }
-
 start_display 800x600x24
+gallery_points
 start_program
 wait_main_window
-run_from_remote new
-wait_until "$E2E_TIMEOUT" gallery_shown || fail "New did not offer the colouring pages"
-blank=$(region_sum $PREVIEW_AREA)
-xdotool mousemove $NEXT click 1
-wait_until "$E2E_TIMEOUT" region_changed $PREVIEW_AREA "$blank" || fail "the next arrow showed nothing new"
-xdotool mousemove $OPEN click 1
-wait_until "$E2E_TIMEOUT" gallery_gone || fail "the gallery did not close"
+new_from_castle
 wait_pixel 460 200 000000  # a line of the castle
 pass "New offers the colouring pages and opens the castle"
 
@@ -56,12 +42,12 @@ choose_file "Save As" "$GALLERY/castle.bmp"
 wait_until "$E2E_TIMEOUT" test -s "$GALLERY/castle.bmp" || fail "castle.bmp was not saved"
 run_from_remote new
 wait_until "$E2E_TIMEOUT" gallery_shown || fail "New did not offer the colouring pages"
-xdotool mousemove $OPEN click 1  # the blank page
+xdotool mousemove $GALLERY_OPEN click 1  # the blank page
 wait_until "$E2E_TIMEOUT" gallery_gone || fail "the gallery did not close"
 wait_pixel $TOWER FFFFFF
 run_from_remote gallery
 wait_until "$E2E_TIMEOUT" gallery_shown || fail "the Gallery did not open"
-xdotool mousemove $OPEN click 1
+xdotool mousemove $GALLERY_OPEN click 1
 wait_until "$E2E_TIMEOUT" gallery_gone || fail "the gallery did not close"
 wait_pixel $TOWER 0000FF
 wait_input_handled 400 300

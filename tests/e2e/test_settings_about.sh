@@ -2,8 +2,7 @@
 # The preferences dialog, About and Help on an 800 x 600 screen: sound switched off in the
 # preferences stays off after a restart (the speaker and the settings file say so); the About
 # box's link and the Help command hand the home page and the help page to the desktop's opener
-# (a stand-in that notes what it got), and a notice says so when nothing can show them. The
-# program installed as <prefix>/bin/tintamar finds its pages and help in <prefix>/share/tintamar.
+# (a stand-in that notes what it got), and a notice says so when nothing can show them.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/documents_lib.sh"
 e2e_init "$1"
@@ -14,18 +13,7 @@ SPEAKER="618 579 16 21"
 PREFS_LEFT=190
 PREFS_TOP=140
 
-# The desktop's opener: notes each target on a line and answers with the status in its
-# "status" file (0 when there is none; 3 is xdg-open's "nothing can show it").
-STUB="$E2E_DIR/stub"
-mkdir -p "$STUB"
-cat >"$STUB/xdg-open" <<STUB_END
-#!/bin/sh
-printf '%s\n' "\$1" >> "$STUB/opened"
-exit \$(cat "$STUB/status" 2>/dev/null || echo 0)
-STUB_END
-chmod +x "$STUB/xdg-open"
-export PATH="$STUB:$PATH"
-opened_has() { grep -qxF "$1" "$STUB/opened" 2>/dev/null; }
+stub_opener
 
 start_display 800x600x24
 start_program
@@ -67,20 +55,3 @@ answer_box "Attention!"
 pass "Help hands the help page to the desktop, and says so when nothing can show it"
 close_main_window
 wait_program_exit
-
-# Installed: <prefix>/bin/tintamar with its data in <prefix>/share/tintamar.
-PREFIX="$E2E_DIR/prefix"
-mkdir -p "$PREFIX/bin" "$PREFIX/share/tintamar"
-cp "$PROGRAM" "$PREFIX/bin/tintamar"
-cp -r "$(dirname "$PROGRAM")/Pages" "$(dirname "$PROGRAM")/Help_tmr.html" "$PREFIX/share/tintamar/"
-rm -f "$STUB/status"
-PROGRAM="$PREFIX/bin/tintamar"
-export TINTAMAR_FOLDER="$E2E_DIR/family pictures"
-start_program
-wait_main_window
-cmp -s "$TINTAMAR_FOLDER/Pages/Castle.bmp" "$PREFIX/share/tintamar/Pages/Castle.bmp" ||
-  fail "the installed program's colouring pages were not copied into $TINTAMAR_FOLDER"
-run_from_remote help
-wait_until "$E2E_TIMEOUT" opened_has "$PREFIX/share/tintamar/Help_tmr.html" ||
-  fail "the installed help page was not opened (opened: $(cat "$STUB/opened"))"
-pass "installed, the program finds its pages and help in <prefix>/share/tintamar"
