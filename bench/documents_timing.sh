@@ -8,14 +8,11 @@
 # Usage: bench/documents_timing.sh [build folder]
 set -u
 build="$(readlink -f "${1:-build}")"
-here="$(cd "$(dirname "$0")" && pwd)"
-source "$here/../tests/e2e/lib.sh"
-source "$here/../tests/e2e/documents_lib.sh"
-E2E_OUT="$(mktemp -d)"
-e2e_init "$build/tintamar"
-trap 'e2e_cleanup; rm -rf "$E2E_OUT"' EXIT
-g++ -O2 -o "$E2E_DIR/pixel_wait" "$here/pixel_wait.cpp" -lX11 || exit 1
-g++ -O2 -o "$E2E_DIR/unmap_wait" "$here/unmap_wait.cpp" -lX11 || exit 1
+source "$(dirname "$0")/bench_lib.sh"
+source "$BENCH_DIR/../tests/e2e/documents_lib.sh"
+bench_init "$build"
+build_probe pixel_wait
+build_probe unmap_wait
 
 GALLERY="$HOME/Pictures/Tintamar/Gallery"
 now_ns() { date +%s%N; }

@@ -7,12 +7,9 @@
 set -u
 build="$(readlink -f "${1:-build}")"
 rounds="${2:-15}"
-here="$(cd "$(dirname "$0")" && pwd)"
-source "$here/../tests/e2e/lib.sh"
-E2E_OUT="$(mktemp -d)"
-e2e_init "$build/tintamar"
-trap 'e2e_cleanup; rm -rf "$E2E_OUT"' EXIT
-g++ -O2 -o "$E2E_DIR/frame_probe" "$here/frame_probe.cpp" -lX11 || exit 1
+source "$(dirname "$0")/bench_lib.sh"
+bench_init "$build"
+build_probe frame_probe
 DESTDIR="$E2E_DIR/stage" cmake --install "$build" --prefix /usr/local --strip >/dev/null || exit 1
 installed="$E2E_DIR/stage/usr/local/bin/tintamar"
 start_display 800x600x24
