@@ -29,9 +29,15 @@ first_frame() {
   echo "$frame"
 }
 no_main_window() { ! main_window_id; }
-for _ in $(seq "$rounds"); do
-  echo "build $(first_frame "$PROGRAM")"
-  echo "installed $(first_frame "$installed")"
+# The two take turns at going first, so that neither always follows the other's exit.
+for round in $(seq "$rounds"); do
+  if ((round % 2)); then
+    echo "build $(first_frame "$PROGRAM")"
+    echo "installed $(first_frame "$installed")"
+  else
+    echo "installed $(first_frame "$installed")"
+    echo "build $(first_frame "$PROGRAM")"
+  fi
 done | /usr/bin/python3 -c '
 import statistics, sys
 times = {"build": [], "installed": []}
