@@ -47,7 +47,7 @@ for line in sys.stdin:
 base = statistics.median(times["build"])
 for where, ms in times.items():
     m = statistics.median(ms)
-    low, _, high = statistics.quantiles(ms, n=4)
+    low, _, high = statistics.quantiles(ms, n=4) if len(ms) > 1 else (m, m, m)
     print(f"{where:10} first frame after {m:6.1f} ms (median of {len(ms)}, quartiles {low:.1f} to"
           f" {high:.1f}), {m / base:.2f} x the build folder")
 '
