@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Times the program from start to its window and its first frame on screen, and measures how
-# much of a core it uses while it sits idle for ten seconds. Runs on its own Xvfb.
+# Times the program from start to its window and its first frame on screen (the intro's; see
+# startup_intro.sh for the room after it), and measures how much of a core it uses while it
+# sits idle for ten seconds. Runs on its own Xvfb.
 # Usage: bench/startup_idle.sh [build folder] [WxHxD]
 set -u
 build="$(readlink -f "${1:-build}")"

@@ -73,7 +73,10 @@ void scene_startup(int32_t width, int32_t height) {
     scene_build_table();
     scene_compose(true, true, true);
     std::strcpy(g_pictureFileName, "Tintamar.bmp");
-    tb_GetCurrentDirectory(static_cast<int32_t>(sizeof g_homeFolder), g_homeFolder);
+    // A folder too long for the buffer is not cut into another folder's name: the commands
+    // then find no home folder and say so.
+    const auto room = static_cast<int32_t>(sizeof g_homeFolder);
+    if (tb_GetCurrentDirectory(room, g_homeFolder) >= room) g_homeFolder[0] = 0;
 }
 
 void scene_rebuild(int32_t width, int32_t height) {

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tintamar needs to build, run and test, when any is missing.
+# Installs the Debian packages Tintamar needs to build, run, test and package, when any is missing.
 set -euo pipefail
 
 PACKAGES=(
@@ -8,7 +8,8 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-pil librsvg2-bin sox imagemagick
   fonts-comic-neue fonts-liberation2 fonts-urw-base35 fonts-noto-color-emoji fonts-dejavu-core
-  xvfb xdotool x11-utils poppler-utils xdg-utils
+  xvfb xdotool x11-utils poppler-utils xdg-utils xdg-user-dirs
+  scdoc desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 missing=()

@@ -1,12 +1,18 @@
 #include "shell/startup.h"
 
+#include <cstring>
+#include <string>
+
 #include "pictures/commands.h"
+#include "pictures/intro.h"
 #include "pictures/stamp_picker.h"
+#include "pictures/user_folder.h"
 #include "print/print_picture.h"
 #include "resources/resource_ids.h"
 #include "scene/input_dispatch.h"
 #include "scene/scene.h"
 #include "scene/scene_hooks.h"
+#include "scene/scene_state.h"
 #include "scene/scene_table.h"
 #include "scene/tool_traits.h"
 #include "shell/app_state.h"
@@ -28,6 +34,29 @@ const char* const kEightBitRefusal =
 const char* const kResolutionHint =
     "Tintamar works best when your display is set to a resultion of 800x600 or 640x480.";
 
+// The user's Tintamar folder, made ready before the toolbox notes the folder the program
+// works in. When it cannot be, the pictures still belong there, not wherever the program was
+// started: saving then fails with a notice instead of leaving pictures in a stranger place.
+std::string g_userFolder;
+bool g_userFolderReady = false;
+
+void prepare_user_folder() {
+    char data[4096];
+    const auto room = static_cast<int32_t>(sizeof data);
+    const bool known = tb_GetDataDirectory(room, data) < room;
+    g_userFolder = user_folder_path();
+    g_userFolderReady =
+        user_folder_prepare(g_userFolder, known ? std::string(data) + "/Pages" : "");
+}
+
+void keep_pictures_in_user_folder() {
+    if (g_userFolderReady) return;
+    if (g_userFolder.size() < sizeof g_homeFolder)
+        std::memcpy(g_homeFolder, g_userFolder.c_str(), g_userFolder.size() + 1);
+    else
+        g_homeFolder[0] = 0;
+}
+
 bool create_main_window() {
     tb_Startup();
     Rect desktop;
@@ -39,7 +68,7 @@ bool create_main_window() {
     g_app.mainWindow = tb_OpenWindow(&g_app.desktop, "Tintamar");
     if (g_app.mainWindow == -1) return false;
     tb_SetMainEventHandler(window_proc);
-    // The intro screen takes its place here.
+    intro_show();
     tb_SetButtonPollingMode(0);
     return true;
 }
@@ -59,6 +88,7 @@ void startup_init() {
     tb_GetClientRect(g_app.mainWindow, &client);
     scene_startup(client.right, client.bottom);
     text_reset_settings();
+    keep_pictures_in_user_folder();
     tb_SetCursor(kCursorArrow);
 }
 
@@ -78,6 +108,7 @@ int32_t run_tintamar() {
         tb_CloseWindowSystem();
         return 0;
     }
+    prepare_user_folder();
     if (!create_main_window()) {
         tb_CloseWindowSystem();
         return 0;

@@ -33,6 +33,7 @@ struct Stream {
 };
 
 Stream g_stream;
+int g_lastError = 0;  // errno of the stream's last failure, 0 after a success
 constexpr size_t kMaxChunk = size_t{1} << 30;  // what one read or write call is asked for
 unsigned g_temporaryCounter = 0;
 
@@ -67,42 +68,53 @@ int create_temporary(const std::string& target, std::string* temporary) {
 int32_t start_stream(StreamMode mode, int fd, std::string target = {}, std::string temporary = {},
                      bool syncBeforeRename = false) {
     g_stream = Stream{mode, fd, false, syncBeforeRename, std::move(target), std::move(temporary)};
+    g_lastError = 0;
     return 1;
+}
+
+// Notes why an operation failed; gives the operation's result for a failure, 0.
+int32_t failed(int error) {
+    g_lastError = error != 0 ? error : EIO;
+    return 0;
 }
 
 }  // namespace
 
+int32_t tb_GetFileError() { return g_lastError; }
+
 int32_t tb_OpenFileForReading(const char* path) {
-    if (g_stream.mode != StreamMode::Closed || path == nullptr) return 0;
+    if (g_stream.mode != StreamMode::Closed || path == nullptr) return failed(EBUSY);
     // Non-blocking only so that opening a pipe cannot hang; regular files never block.
     int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) return 0;
+    if (fd < 0) return failed(errno);
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        int error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
         close(fd);
-        return 0;
+        return failed(error);
     }
     fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return start_stream(StreamMode::Reading, fd);
 }
 
 int32_t tb_OpenFileForWriting(const char* path) {
-    if (g_stream.mode != StreamMode::Closed || path == nullptr || *path == '\0') return 0;
+    if (g_stream.mode != StreamMode::Closed) return failed(EBUSY);
+    if (path == nullptr || *path == '\0') return failed(ENOENT);
     std::string target = resolved_target(path);
     struct stat st {};
     bool exists = stat(target.c_str(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) return 0;
+    if (exists && S_ISDIR(st.st_mode)) return failed(EISDIR);
     if (exists && !S_ISREG(st.st_mode)) {
         int fd = open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-        if (fd < 0) return 0;
+        if (fd < 0) return failed(errno);
         fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
         return start_stream(StreamMode::Writing, fd);
     }
     // A file the user may not change is not replaced behind their back.
-    if (exists && access(target.c_str(), W_OK) != 0) return 0;
+    if (exists && access(target.c_str(), W_OK) != 0) return failed(errno);
     std::string temporary;
     int fd = create_temporary(target, &temporary);
-    if (fd < 0) return 0;
+    if (fd < 0) return failed(errno);
     if (exists) fchmod(fd, st.st_mode & 07777);
     return start_stream(StreamMode::Writing, fd, std::move(target), std::move(temporary),
                         exists && st.st_size > 0);
@@ -118,6 +130,7 @@ size_t tb_ReadFile(void* buffer, size_t size) {
         size_t chunk = size - done < kMaxChunk ? size - done : kMaxChunk;
         ssize_t got = read(g_stream.fd, bytes + done, chunk);
         if (got < 0 && errno == EINTR) continue;
+        if (got < 0) g_lastError = errno;
         if (got <= 0) break;
         done += static_cast<size_t>(got);
     }
@@ -135,7 +148,7 @@ int32_t tb_WriteFile(const void* buffer, size_t size) {
         if (put < 0 && errno == EINTR) continue;
         if (put <= 0) {
             g_stream.writeFailed = true;
-            return 0;
+            return failed(put < 0 ? errno : ENOSPC);
         }
         done += static_cast<size_t>(put);
     }
@@ -143,16 +156,28 @@ int32_t tb_WriteFile(const void* buffer, size_t size) {
 }
 
 int32_t tb_CloseFile() {
-    if (g_stream.mode == StreamMode::Closed) return 0;
+    if (g_stream.mode == StreamMode::Closed) return failed(EBADF);
     bool writing = g_stream.mode == StreamMode::Writing;
     bool ok = !(writing && g_stream.writeFailed);
-    if (writing && ok && g_stream.syncBeforeRename && fdatasync(g_stream.fd) != 0) ok = false;
+    int error = ok ? 0 : g_lastError;
+    if (writing && ok && g_stream.syncBeforeRename && fdatasync(g_stream.fd) != 0) {
+        ok = false;
+        error = errno;
+    }
     // Some file systems report a failed write only when the file is closed.
-    if (close(g_stream.fd) != 0 && writing) ok = false;
+    if (close(g_stream.fd) != 0 && writing && ok) {
+        ok = false;
+        error = errno;
+    }
     if (writing && !g_stream.temporary.empty()) {
-        if (ok && rename(g_stream.temporary.c_str(), g_stream.target.c_str()) != 0) ok = false;
+        if (ok && rename(g_stream.temporary.c_str(), g_stream.target.c_str()) != 0) {
+            ok = false;
+            error = errno;
+        }
         if (!ok) unlink(g_stream.temporary.c_str());
     }
     g_stream = Stream{};
-    return ok ? 1 : 0;
+    if (!ok) return failed(error);
+    g_lastError = 0;
+    return 1;
 }

@@ -1,5 +1,4 @@
 // The clock, the busy delay, button and key polling, and the number helpers.
-#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -14,12 +13,7 @@ int32_t g_buttonPollingMode = 1;
 
 void tb_random_startup() { tb_RandomSeeded(0, 100, 1); }
 
-uint32_t tb_TickCount() {
-    auto now = std::chrono::steady_clock::now().time_since_epoch();
-    // Wraps after 2^32 ms, like the platform clock it stands for.
-    return static_cast<uint32_t>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
-}
+uint32_t tb_TickCount() { return platform::milliseconds(); }
 
 void tb_Delay(uint32_t milliseconds) {
     // Busy on purpose: the program is meant to be frozen for the duration.

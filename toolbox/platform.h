@@ -94,4 +94,19 @@ void print_page(const DibImage& pixels, const PrintPage& page, PrintPump pump);
 // job, otherwise an empty text.
 void print_end(bool abandon, PrintPump pump, char* failure, size_t size);
 
+// The millisecond clock (it wraps after 2^32 ms).
+uint32_t milliseconds();
+
+// The desktop's file chooser, modal over the main window.
+struct FileRequest {
+    bool save = false;  // save: proposes `name`; otherwise open an existing file
+    const char* title = "";
+    const char* filterLabel = "";
+    const char* filterPattern = "";  // letters match in either case
+    const char* folder = "";  // where it starts; empty: the chooser's choice
+    const char* name = "";  // UTF-8
+};
+// 1 with the chosen path in *chosen, 0 when cancelled, -1 when it cannot be shown.
+int choose_file(const FileRequest& request, std::string* chosen);
+
 }  // namespace platform

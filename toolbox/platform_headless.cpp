@@ -2,6 +2,7 @@
 // the test, sounds are only recorded.
 #include "toolbox/platform_headless.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <deque>
@@ -36,6 +37,11 @@ struct State {
     int abandoned = 0;
     // Clipboard
     std::string clipboard;
+    // File chooser and clock
+    uint32_t clockJump = 0;
+    std::deque<int> chooserAnswers;  // 1 a path (from chooserPaths), 0 cancel, -1 unavailable
+    std::deque<std::string> chooserPaths;
+    std::vector<headless::FileRequestSeen> fileRequests;
 };
 
 constexpr NativeWindow kModelessDialog = 300;
@@ -46,7 +52,12 @@ State g;
 
 namespace headless {
 
-void reset() { g = State{}; }
+void reset() {
+    // The clock never goes back, not even between tests.
+    const uint32_t jumped = g.clockJump;
+    g = State{};
+    g.clockJump = jumped;
+}
 void set_screen(int depth, Rect desktop) {
     g.depth = depth;
     g.desktop = desktop;
@@ -66,6 +77,14 @@ bool playing() { return g.playing; }
 int cursor_id() { return g.cursor; }
 int presents() { return g.presents; }
 Rect last_present() { return g.lastPresent; }
+uint32_t clock_jumped() { return g.clockJump; }
+void answer_file_chooser(const std::string& path) {
+    g.chooserAnswers.push_back(1);
+    g.chooserPaths.push_back(path);
+}
+void cancel_file_chooser() { g.chooserAnswers.push_back(0); }
+void file_chooser_unavailable() { g.chooserAnswers.push_back(-1); }
+const std::vector<FileRequestSeen>& file_requests() { return g.fileRequests; }
 
 std::string modeless_dialog_title() { return g.dialogTitle; }
 void press_modeless_button(int32_t id) {
@@ -107,6 +126,7 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
             std::fprintf(stderr, "headless: waiting for an event, but the test queued none\n");
             std::abort();
         }
+        if (wait) g.clockJump += static_cast<uint32_t>(timeoutMs);
         return false;
     }
     *event = g.events.front();
@@ -187,6 +207,25 @@ void print_end(bool abandon, PrintPump pump, char* failure, size_t size) {
         g.printed.push_back(std::move(g.pending));
     }
     g.pagePending = false;
+}
+
+uint32_t milliseconds() {
+    auto now = std::chrono::steady_clock::now().time_since_epoch();
+    auto real = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+    return static_cast<uint32_t>(real) + g.clockJump;
+}
+
+int choose_file(const FileRequest& request, std::string* chosen) {
+    g.fileRequests.push_back({request.save, request.title, request.filterLabel,
+                              request.filterPattern, request.folder, request.name});
+    if (g.chooserAnswers.empty()) return 0;
+    int answer = g.chooserAnswers.front();
+    g.chooserAnswers.pop_front();
+    if (answer == 1) {
+        *chosen = g.chooserPaths.front();
+        g.chooserPaths.pop_front();
+    }
+    return answer;
 }
 
 }  // namespace platform

@@ -60,4 +60,23 @@ int print_dialogs_shown();
 const std::vector<PrintedPage>& printed_pages();
 int abandoned_jobs();
 
+// The clock runs with the real one, and jumps ahead whenever the program waits for an event
+// with a time limit and none is queued: the wait is over at once, as if it had lasted.
+uint32_t clock_jumped();  // milliseconds jumped so far
+
+// The file chooser: answers for the next requests, in order (a path, or cancel); with none
+// queued it is cancelled. The requests it got, newest last.
+struct FileRequestSeen {
+    bool save;
+    std::string title;
+    std::string filterLabel;
+    std::string filterPattern;
+    std::string folder;
+    std::string name;
+};
+void answer_file_chooser(const std::string& path);
+void cancel_file_chooser();
+void file_chooser_unavailable();  // the next request cannot be shown at all
+const std::vector<FileRequestSeen>& file_requests();
+
 }  // namespace headless

@@ -508,10 +508,41 @@ size_t tb_ReadFile(void* buffer, size_t size);
 int32_t tb_WriteFile(const void* buffer, size_t size);
 // Closes the stream; 1 when everything written reached the file (0 after any failure).
 int32_t tb_CloseFile();
+// Why the stream last failed, as a system error number (errno): set by a failed open, read,
+// write or close, cleared by a successful open or close. For telling the user what went wrong.
+int32_t tb_GetFileError();
 
 // Writes a 24-bit bitmap as a BMP file to the open stream: 1 written, 0 not a valid bitmap,
 // -1 when a write failed (the file is then incomplete and must not be trusted).
 int32_t tb_WriteBitmapToFile(BitmapRef bitmap);
+
+// ---------------------------------------------------------------------------------------------
+// The desktop: its file chooser, its opener for files and web addresses, and where the
+// program's own data files lie.
+
+constexpr int32_t TB_CHOOSE_SAVE = 0;
+constexpr int32_t TB_CHOOSE_OPEN = 1;
+// Runs the desktop's file chooser over the main window until the user answers. mode
+// TB_CHOOSE_SAVE proposes `name` (UTF-8) and never asks before replacing a file;
+// TB_CHOOSE_OPEN picks an existing file. One filter, labelled filterLabel, shows the files
+// matching filterPattern (a pattern such as "*.bmp"; letters match in either case). folder:
+// where the chooser starts (null or empty: its own choice). Returns the length of the chosen
+// path; the path is in buffer, zero-terminated, only when the length is below size. Returns 0
+// when the user cancelled, -1 when no chooser can be shown on this screen.
+int32_t tb_ChooseFile(int32_t mode, const char* title, const char* filterLabel,
+                      const char* filterPattern, const char* folder, const char* name,
+                      int32_t size, char* buffer);
+
+// Hands a file path or a web address to the desktop's opener (xdg-open), which shows it in the
+// user's browser or viewer. Waits a moment for the opener's answer: returns 1 when it took the
+// target (or is still busy starting a viewer), 0 when there is no opener or it found nothing
+// that can show the target. The program goes on either way; the viewer is not its child.
+int32_t tb_OpenWithDesktop(const char* target);
+
+// The folder of the program's data files (colouring pages, help page): <prefix>/share/tintamar
+// when the program is installed as <prefix>/bin/tintamar, otherwise the program's own folder
+// (a build folder). Fills the buffer (zero-terminated, cut to size) and returns the full length.
+int32_t tb_GetDataDirectory(int32_t size, char* buffer);
 
 // ---------------------------------------------------------------------------------------------
 // Fonts and text. Each target keeps a face (0 Arial, 1 Courier New, 2 MS San Serif,

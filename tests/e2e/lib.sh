@@ -174,9 +174,16 @@ main_window_id() {
   return 1
 }
 
-# wait_main_window: waits until the program's window is mapped and viewable.
-wait_main_window() {
+# wait_window_shown: waits until the program's window is mapped and viewable.
+wait_window_shown() {
   wait_until "${1:-$E2E_TIMEOUT}" main_window_id || fail "the program's window did not appear"
+}
+
+# wait_main_window: waits until the program's window is shown and its room is there, past the
+# intro (see pass_intro).
+wait_main_window() {
+  wait_window_shown "$@"
+  pass_intro
 }
 
 screenshot() { import -window root "$1" 2>/dev/null || fail "screenshot failed"; }
@@ -260,4 +267,50 @@ write_preferences() {
 v = [int(a) for a in sys.argv[2:6]]
 open(sys.argv[1], "wb").write(struct.pack("<3i", *v[:3]) + bytes(260) + struct.pack("<i", v[3]))' \
     "$XDG_CONFIG_HOME/tintamar/qoxtmr10.pfs" "$@"
+}
+
+# ---- The intro ---------------------------------------------------------------------------
+
+# pixel_now X Y: the screen's colour there now, as RRGGBB.
+pixel_now() {
+  import -window root -crop "1x1+$1+$2" png:- 2>/dev/null | convert - -format '%[hex:p{0,0}]' info:- 2>/dev/null | cut -c1-6
+}
+
+# The intro lies in the middle of the screen while the room is still black; the room's picture
+# is white when the program starts.
+intro_showing() {
+  local c
+  c=$(pixel_now $((SCREEN_W / 2)) $((SCREEN_H / 2)))
+  [ -n "$c" ] && [ "$c" != 000000 ] && [ "$c" != FFFFFF ]
+}
+
+# pass_intro: the intro shows for seven seconds at start-up unless a key or a click ends it:
+# waits for it and presses Escape, then waits until the room has handled that key. Should the
+# intro have ended by itself first, the Escape reaches the room and shows the room's hint box,
+# which is answered. To know the key was handled, the pointer goes to the remote control, whose
+# hover label appears in the strip at the bottom (where no box ever covers it) only once the
+# program has handled everything sent before; then it goes back to the middle of the picture.
+room_or_hint() {
+  screen_pixel_is $((SCREEN_W / 2)) $((SCREEN_H / 2)) FFFFFF || window_exists "Attention!"
+}
+
+pass_intro() {
+  wait_until "$E2E_TIMEOUT" intro_showing || fail "the intro never showed"
+  # Over the picture, where the room shows no label.
+  xdotool mousemove $((SCREEN_W / 2)) $((SCREEN_H / 2))
+  xdotool key Escape
+  local strip_top=$((SCREEN_H - 22))
+  local blank
+  wait_until "$E2E_TIMEOUT" room_or_hint || fail "the room never came after the intro"
+  blank=$(region_sum 0 "$strip_top" 572 22)
+  xdotool mousemove 156 $((SCREEN_H - 40))
+  local deadline=$((SECONDS + E2E_TIMEOUT))
+  while region_is 0 "$strip_top" 572 22 "$blank"; do
+    window_exists "Attention!" && answer_box "Attention!"
+    [ $SECONDS -ge $deadline ] && fail "the room did not handle its input after the intro"
+    sleep 0.1
+  done
+  xdotool mousemove $((SCREEN_W / 2)) $((SCREEN_H / 2))
+  wait_until "$E2E_TIMEOUT" region_is 0 "$strip_top" 572 22 "$blank" ||
+    fail "the remote control's label stayed after the intro"
 }
