@@ -6,8 +6,8 @@
 
 #include <cstring>
 
-#include "pictures/face_dialog.h"
 #include "resources/resource_ids.h"
+#include "toolbox/toolbox.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ bool on_link(Point dialogPoint) {
 }
 
 // A press ends the box: on the link after handing the home page to the desktop.
-void press(NativeWindow dialog, Point p) {
+void press(NativeWindow dialog, Point p, int32_t, bool) {
     if (!on_link(p)) {
         tb_EndDialog(dialog, 0);
         return;
@@ -89,11 +89,14 @@ void press(NativeWindow dialog, Point p) {
     tb_EndDialog(dialog, 1);
 }
 
-int32_t stay_open(NativeWindow, Point) { return 0; }
-
 }  // namespace
 
 int32_t about_show() {
-    const FaceDialog about{kDialogAbout, kWidth, kHeight, paint, on_link, press, stay_open};
-    return run_face_dialog(about);
+    const TbFaceDialog about{.templateId = kDialogAbout,
+                             .width = kWidth,
+                             .height = kHeight,
+                             .paint = paint,
+                             .active = on_link,
+                             .press = press};
+    return tb_RunFaceDialog(about);
 }

@@ -11,11 +11,11 @@
 #include "pictures/dialog_art.h"
 #include "pictures/display_text.h"
 #include "pictures/documents.h"
-#include "pictures/face_dialog.h"
 #include "pictures/gallery_list.h"
 #include "pictures/picture_files.h"
 #include "resources/resource_ids.h"
 #include "scene/scene_state.h"
+#include "toolbox/toolbox.h"
 
 namespace {
 
@@ -139,7 +139,7 @@ void tell_name() {
     tb_Information(text.c_str());
 }
 
-// A release: -1 cancel, 1 open, 0 stay (the arrows and the name card act here).
+// A release: -1 cancel, 1 open, or stay open (the arrows and the name card act here).
 int32_t release(NativeWindow dialog, Point p) {
     if (inside(kCancel, p)) return -1;
     if (inside(kOpen, p)) return 1;
@@ -153,7 +153,7 @@ int32_t release(NativeWindow dialog, Point p) {
     }
     if (shows_entry() && inside(kNameButton, p)) tell_name();
     if (shows_entry() && inside(kPreview, p)) return 1;
-    return 0;
+    return TB_FACE_STAY_OPEN;
 }
 
 // The chosen entry into the picture. Its path becomes the picture's path, whether or not it
@@ -181,10 +181,13 @@ int32_t gallery_run() {
     gallery_enumerate(g_browseFolder);
     if (!shows_entry()) g_galleryPosition = 0;
     g_background = dialog_picture(kBitmapGallery);
-    const FaceDialog dialog{
-        kDialogBlank, kBitmapGallerySize.width, kBitmapGallerySize.height, paint, active, nullptr,
-        release};
-    const int32_t result = run_face_dialog(dialog);
+    const TbFaceDialog dialog{.templateId = kDialogBlank,
+                              .width = kBitmapGallerySize.width,
+                              .height = kBitmapGallerySize.height,
+                              .paint = paint,
+                              .release = release,
+                              .active = active};
+    const int32_t result = tb_RunFaceDialog(dialog);
     if (g_background >= 0) tb_DisposeBitmap(g_background);
     g_background = -1;
     if (result != 1) return result;

@@ -3,43 +3,34 @@
 
 #include "pictures/dialog_art.h"
 #include "resources/resource_ids.h"
+#include "toolbox/toolbox.h"
 
 namespace {
 
 constexpr int32_t kTimer = 1000;
 constexpr uint32_t kShownFor = 7000;  // ms
 
-void finish(NativeWindow dialog, int32_t result) {
+// A press or the end of its time ends the intro; Escape too (with 0).
+void finish(NativeWindow dialog) {
     tb_KillDialogTimer(dialog, kTimer);
-    tb_EndDialog(dialog, result);
+    tb_EndDialog(dialog, 1);
 }
 
-int32_t intro_proc(NativeWindow dialog, int32_t message, int64_t wParam, int64_t) {
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogTimer(dialog, kTimer, kShownFor);
-            tb_SetDialogSize(dialog, kBitmapIntroSize.width, kBitmapIntroSize.height);
-            return 1;
-        case TB_WM_PAINT:
-            show_dialog_picture(dialog, kBitmapIntro, 0, 0);
-            return 1;
-        case TB_WM_TIMER:
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:
-            finish(dialog, 1);
-            return 1;
-        case TB_WM_COMMAND:
-            if (wParam != TB_IDCANCEL) return 0;
-            finish(dialog, 0);  // Escape
-            return 1;
-        default:
-            return 0;
-    }
-}
+void start(NativeWindow dialog) { tb_SetDialogTimer(dialog, kTimer, kShownFor); }
+void paint(NativeWindow dialog) { show_dialog_picture(dialog, kBitmapIntro, 0, 0); }
+void press(NativeWindow dialog, Point, int32_t, bool) { finish(dialog); }
+void timer(NativeWindow dialog, int32_t) { finish(dialog); }
 
 }  // namespace
 
 int32_t intro_show() {
-    tb_DoDialog(kDialogBlank, intro_proc);
+    const TbFaceDialog intro{.templateId = kDialogBlank,
+                             .width = kBitmapIntroSize.width,
+                             .height = kBitmapIntroSize.height,
+                             .paint = paint,
+                             .start = start,
+                             .press = press,
+                             .timer = timer};
+    tb_RunFaceDialog(intro);
     return 1;
 }

@@ -6,9 +6,9 @@
 #include "pictures/preferences_dialog.h"
 
 #include "pictures/dialog_art.h"
-#include "pictures/face_dialog.h"
 #include "resources/resource_ids.h"
 #include "shell/preferences.h"
+#include "toolbox/toolbox.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void paint(NativeWindow dialog) {
     tb_DisposeBitmap(face);
 }
 
-// A release: -1 cancel, 1 OK, 0 stay open with the frames where the choices now are.
+// A release: -1 cancel, 1 OK, or stay open with the frames where the choices now are.
 int32_t release(NativeWindow dialog, Point p) {
     if (inside(kCancel, p)) return -1;
     if (inside(kOk, p)) return 1;
@@ -55,7 +55,7 @@ int32_t release(NativeWindow dialog, Point p) {
         if (inside(kLower[c], p)) g_copies[c] = 0;
     }
     paint(dialog);
-    return 0;
+    return TB_FACE_STAY_OPEN;
 }
 
 }  // namespace
@@ -65,14 +65,13 @@ int32_t preferences_dialog_run() {
     g_copies[1] = g_prefs.animatedClearing;
     g_copies[2] = g_prefs.fitPictures;
     g_copies[3] = g_prefs.lightPrinting != 0 ? 0 : 1;
-    const FaceDialog dialog{kDialogBlank,
-                            kBitmapPreferencesSize.width,
-                            kBitmapPreferencesSize.height,
-                            paint,
-                            active,
-                            nullptr,
-                            release};
-    const int32_t result = run_face_dialog(dialog);
+    const TbFaceDialog dialog{.templateId = kDialogBlank,
+                              .width = kBitmapPreferencesSize.width,
+                              .height = kBitmapPreferencesSize.height,
+                              .paint = paint,
+                              .release = release,
+                              .active = active};
+    const int32_t result = tb_RunFaceDialog(dialog);
     if (result == 1) {
         g_prefs.soundOn = g_copies[0];
         g_prefs.animatedClearing = g_copies[1];

@@ -5,9 +5,9 @@
 #include "pictures/remote_control.h"
 
 #include "pictures/dialog_art.h"
-#include "pictures/face_dialog.h"
 #include "resources/resource_ids.h"
 #include "scene/scene_draw.h"
+#include "toolbox/toolbox.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ void paint(NativeWindow dialog) {
     show_unpressed(dialog);
 }
 
-void press(NativeWindow dialog, Point p) {
+void press(NativeWindow dialog, Point p, int32_t, bool) {
     const int32_t held = button_at(p);
     for (int32_t i = 0; i < kCommandCount; ++i) {
         if (g_run.pressed[i] && i != held && g_run.face >= 0) {
@@ -78,13 +78,13 @@ void press(NativeWindow dialog, Point p) {
 
 bool active(Point p) { return button_at(p) >= 0 || inside(kCloseArea, p); }
 
-// The result: -1 for the close area, the command number plus one for a button (0 stays).
+// The result: -1 for the close area, the command number plus one for a button.
 int32_t release(NativeWindow dialog, Point p) {
     tb_PlaySoundAsync(kSoundClick);
     show_unpressed(dialog);
     if (inside(kCloseArea, p)) return -1;
     const int32_t button = button_at(p);
-    if (button < 0) return 0;
+    if (button < 0) return TB_FACE_STAY_OPEN;
     tb_Delay(kWaitBeforeCommand);
     return button + 1;
 }
@@ -93,11 +93,15 @@ int32_t release(NativeWindow dialog, Point p) {
 
 int32_t remote_control_run() {
     g_run = RemoteRun{};
-    const FaceDialog remote{
-        kDialogBlank, kBitmapRemoteSize.width, kBitmapRemoteSize.height, paint, active, press,
-        release};
+    const TbFaceDialog remote{.templateId = kDialogBlank,
+                              .width = kBitmapRemoteSize.width,
+                              .height = kBitmapRemoteSize.height,
+                              .paint = paint,
+                              .release = release,
+                              .active = active,
+                              .press = press};
     // A dialog's result 0 is Escape, so the buttons end it with their command plus one.
-    const int32_t result = run_face_dialog(remote);
+    const int32_t result = tb_RunFaceDialog(remote);
     if (g_run.face >= 0) tb_DisposeBitmap(g_run.face);
     g_run = RemoteRun{};
     return result > 0 ? result - 1 : result;

@@ -24,8 +24,7 @@ constexpr Rect kCells[kStampsShown] = {
     {388, 50, 436, 98}, {480, 50, 528, 98}, {393, 134, 441, 182}, {491, 134, 539, 182},
 };
 
-// What a release decides besides a stamp: nothing, or the book closed.
-constexpr int32_t kStayOpen = -2;
+// What a release decides besides a stamp: the book closed.
 constexpr int32_t kClosed = -1;
 
 struct PickerRun {
@@ -75,7 +74,7 @@ void draw_face(NativeWindow dialog) {
     tb_DisposeBitmap(face);
 }
 
-void set_pointer(Point p) {
+void set_pointer(NativeWindow, Point p) {
     const bool overArrow =
         (next_shown() && inside(kNextArrow, p)) || (previous_shown() && inside(kPreviousArrow, p));
     const bool active =
@@ -83,48 +82,34 @@ void set_pointer(Point p) {
     tb_SetCursor(active ? kCursorHandPoint : kCursorArrow);
 }
 
-// What a release at p decides: a stamp's number, kClosed, or kStayOpen (also after turning a
-// page). An arrow lies over the corner of a stamp beside it and takes the release there.
+// What a release at p decides: a stamp's number, kClosed, or TB_FACE_STAY_OPEN (also after
+// turning a page). An arrow lies over the corner of a stamp beside it and takes the release
+// there.
 int32_t release_at(NativeWindow dialog, Point p) {
     if (inside(kClose, p)) return kClosed;
     if (next_shown() && inside(kNextArrow, p)) {
         g_run.page += kStampsShown;
         draw_face(dialog);
-        return kStayOpen;
+        return TB_FACE_STAY_OPEN;
     }
     if (previous_shown() && inside(kPreviousArrow, p)) {
         g_run.page -= kStampsShown;
         draw_face(dialog);
-        return kStayOpen;
+        return TB_FACE_STAY_OPEN;
     }
     const int32_t cell = tb_DialogAreaAt(p.x, p.y, kCells, kStampsShown);
-    return cell >= 0 ? g_run.page + cell : kStayOpen;
+    return cell >= 0 ? g_run.page + cell : TB_FACE_STAY_OPEN;
 }
 
-int32_t picker_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogSize(dialog, kWidth, kHeight);
-            tb_SetCursor(kCursorArrow);
-            return 1;
-        case TB_WM_PAINT:
-            draw_face(dialog);
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            set_pointer(p);
-            return 1;
-        case TB_WM_LBUTTONUP: {
-            const int32_t result = release_at(dialog, p);
-            tb_PlaySoundAsync(result < 0 ? kSoundClose : kSoundPickUp);
-            if (result != kStayOpen) tb_EndDialog(dialog, result);
-            set_pointer(p);
-            return 1;
-        }
-        default:
-            return 0;  // Escape (the cancel command) ends the picker with 0: the first stamp
-    }
+// Every release sounds: a stamp picked up, or the close sound for anything else (the book
+// closed, a page turned, a release beside the stamps).
+int32_t release(NativeWindow dialog, Point p) {
+    const int32_t result = release_at(dialog, p);
+    tb_PlaySoundAsync(result < 0 ? kSoundClose : kSoundPickUp);
+    return result;
 }
+
+void start(NativeWindow) { tb_SetCursor(kCursorArrow); }
 
 }  // namespace
 
@@ -136,7 +121,15 @@ int32_t stamp_picker_run(int32_t sheetId, int32_t maskSheetId, int32_t count, in
     Rect maskRect;
     g_run.sheet = tb_CreateBitmap(&sheetRect, sheetId, 24);
     g_run.sheetMask = tb_CreateBitmap(&maskRect, maskSheetId, 8);
-    const int32_t result = tb_DoDialog(static_cast<int16_t>(kDialogBlank), picker_proc);
+    const TbFaceDialog picker{.templateId = kDialogBlank,
+                              .width = kWidth,
+                              .height = kHeight,
+                              .paint = draw_face,
+                              .release = release,
+                              .start = start,
+                              .moved = set_pointer};
+    // Escape ends the picker with 0: the first stamp.
+    const int32_t result = tb_RunFaceDialog(picker);
     // However the dialog ended (a quit request too), the sheets go with it.
     if (g_run.sheet != -1) tb_DisposeBitmap(g_run.sheet);
     if (g_run.sheetMask != -1) tb_DisposeBitmap(g_run.sheetMask);

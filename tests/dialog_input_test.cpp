@@ -48,18 +48,8 @@ int32_t listening_dialog(NativeWindow dialog, int32_t message, int64_t wParam, i
     }
 }
 
-TbEvent event(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0, int32_t modifiers = 0) {
-    TbEvent e;
-    e.kind = kind;
-    e.x = x;
-    e.y = y;
-    e.key = key;
-    e.modifiers = modifiers;
-    return e;
-}
-
 TbEvent text(const char* utf8) {
-    TbEvent e = event(TB_EVENT_TEXT);
+    TbEvent e = event_of(TB_EVENT_TEXT);
     std::snprintf(e.text, sizeof e.text, "%s", utf8);
     return e;
 }
@@ -74,7 +64,7 @@ class DialogInput : public ::testing::Test {
     }
     static std::vector<std::string> run(std::vector<TbEvent> events) {
         for (const TbEvent& e : events) headless::push_event(e);
-        headless::push_event(event(TB_EVENT_SECONDARY_DOWN, 315, 240));
+        headless::push_event(event_of(TB_EVENT_SECONDARY_DOWN, 315, 240));
         EXPECT_EQ(tb_DoDialog(static_cast<int16_t>(kDialogBlank), listening_dialog), 9);
         return g_heard;
     }
@@ -82,8 +72,8 @@ class DialogInput : public ::testing::Test {
 
 TEST_F(DialogInput, KeysCarryTheirModifiersAndTypedTextArrivesAsWholeCharacters) {
     const auto heard = run({
-        event(TB_EVENT_KEY_DOWN, 0, 0, 'V', TB_MOD_CONTROL),
-        event(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_HOME, TB_MOD_SHIFT | TB_MOD_CONTROL),
+        event_of(TB_EVENT_KEY_DOWN, 0, 0, 'V', TB_MOD_CONTROL),
+        event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_HOME, TB_MOD_SHIFT | TB_MOD_CONTROL),
         text("a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"),  // a, é, €, 😀
         text("\xFF\xC3"),  // not UTF-8: each byte a character of its own
     });
@@ -93,19 +83,20 @@ TEST_F(DialogInput, KeysCarryTheirModifiersAndTypedTextArrivesAsWholeCharacters)
 }
 
 TEST_F(DialogInput, TheWheelIsHeardOverTheDialogOnly) {
-    const auto heard = run({event(TB_EVENT_WHEEL, 312, 238, -2), event(TB_EVENT_WHEEL, 5, 5, 1)});
+    const auto heard =
+        run({event_of(TB_EVENT_WHEEL, 312, 238, -2), event_of(TB_EVENT_WHEEL, 5, 5, 1)});
     EXPECT_EQ(heard, (std::vector<std::string>{"wheel -2 at 2,3"}));
 }
 
 TEST_F(DialogInput, APressInsideHoldsThePointerUntilItsRelease) {
     const auto heard = run({
-        event(TB_EVENT_MOUSE_MOVE, 100, 100),  // outside, nothing held: not heard
-        event(TB_EVENT_BUTTON_DOWN, 312, 238, 0, TB_MOD_SHIFT),
-        event(TB_EVENT_MOUSE_MOVE, 300, 250),  // held: heard outside too
-        event(TB_EVENT_BUTTON_UP, 300, 250),
-        event(TB_EVENT_MOUSE_MOVE, 290, 250),   // released: not heard again
-        event(TB_EVENT_BUTTON_DOWN, 100, 100),  // a press outside holds nothing
-        event(TB_EVENT_MOUSE_MOVE, 101, 100),
+        event_of(TB_EVENT_MOUSE_MOVE, 100, 100),  // outside, nothing held: not heard
+        event_of(TB_EVENT_BUTTON_DOWN, 312, 238, 0, TB_MOD_SHIFT),
+        event_of(TB_EVENT_MOUSE_MOVE, 300, 250),  // held: heard outside too
+        event_of(TB_EVENT_BUTTON_UP, 300, 250),
+        event_of(TB_EVENT_MOUSE_MOVE, 290, 250),   // released: not heard again
+        event_of(TB_EVENT_BUTTON_DOWN, 100, 100),  // a press outside holds nothing
+        event_of(TB_EVENT_MOUSE_MOVE, 101, 100),
     });
     EXPECT_EQ(heard, (std::vector<std::string>{"down 2,3 mod 1", "move -10,15", "up -10,15"}));
 }

@@ -18,24 +18,17 @@ namespace documents_test {
 
 namespace fs = std::filesystem;
 
-inline TbEvent event(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0) {
-    TbEvent e;
-    e.kind = kind;
-    e.x = x;
-    e.y = y;
-    e.key = key;
-    return e;
-}
-
 // A press and a release at dialog point (x, y) of a dialog width x height on the screen.
 inline void queue_click(int32_t width, int32_t height, int32_t x, int32_t y) {
     const int32_t left = (640 - width) / 2;
     const int32_t top = (480 - height) / 2;
-    headless::push_event(event(TB_EVENT_BUTTON_DOWN, left + x, top + y));
-    headless::push_event(event(TB_EVENT_BUTTON_UP, left + x, top + y));
+    headless::push_event(event_of(TB_EVENT_BUTTON_DOWN, left + x, top + y));
+    headless::push_event(event_of(TB_EVENT_BUTTON_UP, left + x, top + y));
 }
 
-inline void queue_escape() { headless::push_event(event(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE)); }
+inline void queue_escape() {
+    headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
+}
 
 // Whether the program asked its window to close (Quit), taking the events queued meanwhile.
 inline bool asked_to_close() {

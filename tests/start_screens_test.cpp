@@ -29,7 +29,8 @@ TEST_F(StartScreens, TheIntroEndsAfterSevenSecondsOrAtOnceOnEscapeOrAClick) {
     } cases[] = {
         {"nothing", [] {}, 7000},
         {"Escape", [] { queue_escape(); }, 0},
-        {"a click on it", [] { headless::push_event(event(TB_EVENT_BUTTON_DOWN, 320, 240)); }, 0},
+        {"a click on it", [] { headless::push_event(event_of(TB_EVENT_BUTTON_DOWN, 320, 240)); },
+         0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

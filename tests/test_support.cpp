@@ -15,12 +15,13 @@ int32_t sink(int32_t kind, const char* title, const char* text) {
 
 }  // namespace
 
-TbEvent event_of(int32_t kind, int32_t x, int32_t y, int32_t key) {
+TbEvent event_of(int32_t kind, int32_t x, int32_t y, int32_t key, int32_t modifiers) {
     TbEvent e;
     e.kind = kind;
     e.x = x;
     e.y = y;
     e.key = key;
+    e.modifiers = modifiers;
     return e;
 }
 

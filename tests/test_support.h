@@ -13,8 +13,10 @@ struct ShownBox {
     std::string text;
 };
 
-// An event of the given kind at window point (x, y), with a key for key events.
-TbEvent event_of(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0);
+// An event of the given kind at window point (x, y), with a key (or wheel notches) and the
+// TB_MOD_ flags held.
+TbEvent event_of(int32_t kind, int32_t x = 0, int32_t y = 0, int32_t key = 0,
+                 int32_t modifiers = 0);
 
 // Starts the toolbox afresh with a headless 640 x 480 screen; boxes go to shown_boxes().
 void fresh_toolbox();

@@ -174,7 +174,7 @@ void choose(const Rect* marks, int32_t* working, int32_t index) {
 
 // ---- Input ----------------------------------------------------------------------------------
 
-void pointer_moved(Point p) {
+void pointer_moved(NativeWindow, Point p) {
     g_run.pointer = p;
     if (g_run.field.dragging) {
         if (edit_field_drag(&g_run.field, p.x)) show_field();
@@ -187,7 +187,7 @@ void pointer_moved(Point p) {
         tb_SetCursor(over_choice(p) ? kCursorHandPoint : kCursorArrow);
 }
 
-void pressed(Point p, int32_t modifiers, bool doublePress) {
+void pressed(NativeWindow, Point p, int32_t modifiers, bool doublePress) {
     g_run.pointer = p;
     if (inside(kField, p)) {
         set_focus(Focus::Field);
@@ -202,27 +202,30 @@ void pressed(Point p, int32_t modifiers, bool doublePress) {
 }
 
 // A release ends a drag in a control; anywhere else it decides: cancel, OK, a style, a size.
-void released(Point p) {
+int32_t released(NativeWindow, Point p) {
     const bool dragged = g_run.field.dragging || g_run.list.draggingRows ||
                          g_run.list.draggingThumb || g_run.list.heldStep != 0;
     g_run.field.dragging = false;
     list_box_release(&g_run.list);
     tb_KillDialogTimer(g_run.dialog, kRepeatTimer);
-    if (dragged) return;
+    if (dragged) return TB_FACE_STAY_OPEN;
     const int32_t style = tb_DialogAreaAt(p.x, p.y, kStyleChoices, kTextStyleCount);
     const int32_t size = tb_DialogAreaAt(p.x, p.y, kSizeChoices, kTextSizeCount);
-    if (inside(kCancel, p)) {
-        tb_EndDialog(g_run.dialog, -1);
-    } else if (inside(kOk, p)) {
-        tb_EndDialog(g_run.dialog, 1);
-    } else if (style >= 0) {
+    if (inside(kCancel, p)) return -1;
+    if (inside(kOk, p)) return 1;
+    if (style >= 0) {
         choose(kStyleMarks, &g_run.style, style);
     } else if (size >= 0) {
         choose(kSizeMarks, &g_run.sizeIndex, size);
     }
+    return TB_FACE_STAY_OPEN;
 }
 
-void key_pressed(int32_t key, int32_t modifiers) {
+void wheel(NativeWindow, Point p, int32_t notches) {
+    if (inside(kList, p)) list_changed(list_box_wheel(&g_run.list, notches));
+}
+
+void key_pressed(NativeWindow, int32_t key, int32_t modifiers) {
     if (key == TB_VK_TAB) {
         set_focus(g_run.focus == Focus::Field ? Focus::List : Focus::Field);
     } else if (key == TB_VK_RETURN) {
@@ -235,7 +238,7 @@ void key_pressed(int32_t key, int32_t modifiers) {
     }
 }
 
-void typed(uint32_t code) {
+void typed(NativeWindow, uint32_t code) {
     if (g_run.focus == Focus::Field) {
         if (edit_field_type(&g_run.field, code)) show_field();
     } else {
@@ -243,7 +246,7 @@ void typed(uint32_t code) {
     }
 }
 
-void timer(int32_t id) {
+void timer(NativeWindow, int32_t id) {
     if (id == kBlinkTimer && g_run.focus == Focus::Field) {
         g_run.field.caretOn = !g_run.field.caretOn;
         show_field();
@@ -268,7 +271,6 @@ std::vector<std::string> listed_families() {
 
 void start(NativeWindow dialog) {
     g_run.dialog = dialog;
-    tb_SetDialogSize(dialog, kWidth, kHeight);
     Rect whole{0, 0, kWidth, kHeight};
     g_run.face = tb_CreateBitmap(&whole, kBitmapTextFace, 24);
     whole = Rect{0, 0, kWidth, kHeight};
@@ -286,43 +288,6 @@ void start(NativeWindow dialog) {
     g_run.focus = Focus::Field;
     g_run.field.focused = true;
     tb_SetDialogTimer(dialog, kBlinkTimer, kBlinkPeriod);
-}
-
-int32_t text_dialog_proc(NativeWindow dialog, int32_t message, int64_t wParam, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            start(dialog);
-            return 1;
-        case TB_WM_PAINT:
-            draw_all();
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            pointer_moved(p);
-            return 1;
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:
-            pressed(p, static_cast<int32_t>(wParam), message == TB_WM_LBUTTONDBLCLK);
-            return 1;
-        case TB_WM_LBUTTONUP:
-            released(p);
-            return 1;
-        case TB_WM_MOUSEWHEEL:
-            if (inside(kList, p))
-                list_changed(list_box_wheel(&g_run.list, static_cast<int32_t>(wParam)));
-            return 1;
-        case TB_WM_KEYDOWN:
-            key_pressed(static_cast<int32_t>(wParam), static_cast<int32_t>(lParam));
-            return 1;
-        case TB_WM_CHAR:
-            typed(static_cast<uint32_t>(wParam));
-            return 1;
-        case TB_WM_TIMER:
-            timer(static_cast<int32_t>(wParam));
-            return 1;
-        default:
-            return 0;  // Escape (the cancel command) ends the dialog with 0
-    }
 }
 
 // The line's extent at its size: drawn into a one-pixel scratch bitmap in black.
@@ -344,7 +309,20 @@ int32_t text_dialog_run() {
     g_run.sizeIndex =
         g_textSizeIndex >= 0 && g_textSizeIndex < kTextSizeCount ? g_textSizeIndex : 0;
     g_run.style = g_textStyle >= 0 && g_textStyle < kTextStyleCount ? g_textStyle : 0;
-    const int32_t result = tb_DoDialog(static_cast<int16_t>(kDialogText), text_dialog_proc);
+    const TbFaceDialog dialog{.templateId = static_cast<int16_t>(kDialogText),
+                              .width = kWidth,
+                              .height = kHeight,
+                              .paint = [](NativeWindow) { draw_all(); },
+                              .release = released,
+                              .start = start,
+                              .moved = pointer_moved,
+                              .press = pressed,
+                              .wheel = wheel,
+                              .key = key_pressed,
+                              .typed = typed,
+                              .timer = timer};
+    // Escape ends the dialog with 0.
+    const int32_t result = tb_RunFaceDialog(dialog);
     if (result == 1) {
         std::snprintf(g_textString, sizeof g_textString, "%s", g_run.field.edit.text);
         std::snprintf(g_textFontName, sizeof g_textFontName, "%s", g_run.faceName);

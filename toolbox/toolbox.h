@@ -408,6 +408,41 @@ void tb_ShowDialogFace(NativeWindow dialog, BitmapRef face);
 // The first of count rectangles (dialog pixels) holding (x, y), or -1.
 int32_t tb_DialogAreaAt(int32_t x, int32_t y, const Rect* areas, int32_t count);
 
+// Every custom-drawn dialog over the room runs through tb_RunFaceDialog: a dialog of a fixed
+// size centred on the main window, which draws its own face. Points are dialog pixels. Only
+// paint is required; a handler left null gets the behaviour described.
+constexpr int32_t TB_FACE_STAY_OPEN = INT32_MIN;  // a release that leaves the dialog open
+struct TbFaceDialog {
+    int16_t templateId = 0;  // usually the blank template
+    int32_t width = 0;
+    int32_t height = 0;
+    // Draws the whole face, when the dialog first shows and whenever it is painted again.
+    void (*paint)(NativeWindow dialog) = nullptr;
+    // A release: the dialog's result, or TB_FACE_STAY_OPEN. Null: releases leave it open.
+    int32_t (*release)(NativeWindow dialog, Point p) = nullptr;
+    // Whether p lies on an active area: the pointing hand there and the arrow elsewhere, and
+    // the options click on a press there. Null: nothing is active.
+    bool (*active)(Point p) = nullptr;
+    // Called once the dialog has its size, before it is first painted.
+    void (*start)(NativeWindow dialog) = nullptr;
+    // A pointer move; when set it chooses the pointer image itself (also after a release
+    // that leaves the dialog open).
+    void (*moved)(NativeWindow dialog, Point p) = nullptr;
+    // A press, with the TB_MOD_ flags held, and whether it is the second of a double-click;
+    // when set it plays its own sounds.
+    void (*press)(NativeWindow dialog, Point p, int32_t modifiers, bool doublePress) = nullptr;
+    // The wheel over the dialog (notches, positive up), a key (TB_VK_ code and TB_MOD_
+    // flags), a typed character (a Unicode code point), a timer of tb_SetDialogTimer. Null:
+    // ignored; an Escape key the dialog does not take ends it with 0.
+    void (*wheel)(NativeWindow dialog, Point p, int32_t notches) = nullptr;
+    void (*key)(NativeWindow dialog, int32_t key, int32_t modifiers) = nullptr;
+    void (*typed)(NativeWindow dialog, uint32_t code) = nullptr;
+    void (*timer)(NativeWindow dialog, int32_t id) = nullptr;
+};
+// Runs the dialog until a release gives a result, a handler calls tb_EndDialog, or Escape
+// (0), and returns that result. Handlers may run other face dialogs inside it.
+int32_t tb_RunFaceDialog(const TbFaceDialog& dialog);
+
 // Message boxes. The texts appear unchanged under their fixed titles.
 void tb_Error(const char* text);  // "Error..."
 void tb_Attention(const char* text);  // "Attention!"

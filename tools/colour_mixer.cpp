@@ -55,14 +55,15 @@ void draw_swatch(BitmapRef face) {
 // The palette over the room as it is under the dialog, and the swatch once something was
 // picked (so a repaint keeps it).
 void draw_face(NativeWindow dialog) {
-    BitmapRef face = tb_CreateDialogFace(dialog, g_backBuffer, kBitmapMixerPalette, kMaskMixerPalette);
+    BitmapRef face =
+        tb_CreateDialogFace(dialog, g_backBuffer, kBitmapMixerPalette, kMaskMixerPalette);
     if (face < 0) return;
     if (g_run.picked != 0) draw_swatch(face);
     tb_ShowDialogFace(dialog, face);
     tb_DisposeBitmap(face);
 }
 
-void set_pointer(Point p) {
+void set_pointer(NativeWindow, Point p) {
     const bool confirmable = g_run.picked != 0 && (inside(kOk, p) || inside(kSwatch, p));
     if (inside(kCancel, p) || confirmable) {
         tb_SetCursor(kCursorHandPoint);
@@ -71,7 +72,8 @@ void set_pointer(Point p) {
     }
 }
 
-void pick(NativeWindow dialog, Point p) {
+// A press, and the quick second press of a double-click, picks again.
+void pick(NativeWindow dialog, Point p, int32_t, bool) {
     if (inside(kCancel, p) || !on_palette(p) || inside(kOk, p)) return;
     tb_PlaySoundNoStop(kSoundColourPick);
     Rect paletteRect;
@@ -83,37 +85,11 @@ void pick(NativeWindow dialog, Point p) {
     draw_face(dialog);
 }
 
-// What a release decides: -1 cancel, 1 a picked colour confirmed, 0 stay open.
-int32_t result_of_release(Point p) {
+// What a release decides: -1 cancel, 1 a picked colour confirmed, or stay open.
+int32_t release(NativeWindow, Point p) {
     if (inside(kCancel, p)) return -1;
-    if (inside(kSwatch, p) || inside(kOk, p)) return g_run.picked != 0 ? 1 : 0;
-    return 0;
-}
-
-int32_t mixer_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam) {
-    const Point p = tb_DialogPoint(lParam);
-    switch (message) {
-        case TB_WM_INITDIALOG:
-            tb_SetDialogSize(dialog, kWidth, kHeight);
-            return 1;
-        case TB_WM_PAINT:
-            draw_face(dialog);
-            return 1;
-        case TB_WM_MOUSEMOVE:
-            set_pointer(p);
-            return 1;
-        case TB_WM_LBUTTONDOWN:
-        case TB_WM_LBUTTONDBLCLK:  // a quick second press picks again
-            pick(dialog, p);
-            return 1;
-        case TB_WM_LBUTTONUP: {
-            const int32_t result = result_of_release(p);
-            if (result != 0) tb_EndDialog(dialog, result);
-            return 1;
-        }
-        default:
-            return 0;  // Escape (the cancel command) ends the mixer with 0
-    }
+    const bool confirms = inside(kSwatch, p) || inside(kOk, p);
+    return confirms && g_run.picked != 0 ? 1 : TB_FACE_STAY_OPEN;
 }
 
 }  // namespace
@@ -121,7 +97,15 @@ int32_t mixer_proc(NativeWindow dialog, int32_t message, int64_t, int64_t lParam
 int32_t colour_mixer_run(int32_t* red, int32_t* green, int32_t* blue) {
     g_run = MixerRun{};
     g_run.palette = tb_CreateRegion(kPaletteOutline);
-    const int32_t result = tb_DoDialog(kDialogBlank, mixer_proc);
+    const TbFaceDialog mixer{.templateId = kDialogBlank,
+                             .width = kWidth,
+                             .height = kHeight,
+                             .paint = draw_face,
+                             .release = release,
+                             .moved = set_pointer,
+                             .press = pick};
+    // Escape ends the mixer with 0.
+    const int32_t result = tb_RunFaceDialog(mixer);
     // However the dialog ended (Escape, or a quit request too), the region goes with it.
     if (g_run.palette >= 0) tb_DisposeRegion(g_run.palette);
     g_run.palette = -1;
