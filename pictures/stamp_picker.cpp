@@ -41,18 +41,6 @@ bool inside(const Rect& r, Point p) { return tb_PtInRect(p.x, p.y, &r) != 0; }
 bool next_shown() { return g_run.page + kStampsShown < g_run.count; }
 bool previous_shown() { return g_run.page > 0; }
 
-// A picture resource laid through its mask resource onto face at r.
-void lay_picture(BitmapRef face, int32_t imageId, int32_t maskId, const Rect& r) {
-    Rect imageRect;
-    Rect maskRect;
-    BitmapRef image = tb_CreateBitmap(&imageRect, imageId, 24);
-    BitmapRef mask = tb_CreateBitmap(&maskRect, maskId, 8);
-    if (image != -1 && mask != -1)
-        tb_CopyBitmapSprite(image, mask, face, &imageRect, &maskRect, &r);
-    if (image != -1) tb_DisposeBitmap(image);
-    if (mask != -1) tb_DisposeBitmap(mask);
-}
-
 // The book over the room as the back buffer holds it, the stamps of the page on it and the
 // arrows that can turn it.
 void draw_face(NativeWindow dialog) {
@@ -65,10 +53,12 @@ void draw_face(NativeWindow dialog) {
         }
     }
     if (next_shown()) {
-        lay_picture(face, kBitmapStampArrowForward, kMaskStampArrowForward, kNextArrow);
+        tb_DrawPictureThroughMask(face, kBitmapStampArrowForward, kMaskStampArrowForward,
+                                  &kNextArrow);
     }
     if (previous_shown()) {
-        lay_picture(face, kBitmapStampArrowBack, kMaskStampArrowBack, kPreviousArrow);
+        tb_DrawPictureThroughMask(face, kBitmapStampArrowBack, kMaskStampArrowBack,
+                                  &kPreviousArrow);
     }
     tb_ShowDialogFace(dialog, face);
     tb_DisposeBitmap(face);

@@ -1,15 +1,7 @@
 #include "scene/art.h"
 
 void art_draw_cut_out(TargetRef target, int32_t imageId, int32_t maskId, const Rect& dst) {
-    Rect imageRect;
-    Rect maskRect;
-    BitmapRef image = tb_CreateBitmap(&imageRect, imageId, 24);
-    BitmapRef mask = tb_CreateBitmap(&maskRect, maskId, 8);
-    if (image != -1 && mask != -1) {
-        tb_CopyBitmapSprite(image, mask, target, &imageRect, &maskRect, &dst);
-    }
-    if (image != -1) tb_DisposeBitmap(image);
-    if (mask != -1) tb_DisposeBitmap(mask);
+    tb_DrawPictureThroughMask(target, imageId, maskId, &dst);
 }
 
 void art_draw_part(TargetRef target, int32_t imageId, const Rect& from, const Rect& to) {

@@ -371,3 +371,17 @@ void tb_DrawPictureToBitmap(TargetRef dst, int32_t id, int32_t x, int32_t y, Rec
     tb_DisposeBitmap(picture);
     *outRect = to;
 }
+
+void tb_DrawPictureThroughMask(TargetRef dst, int32_t imageId, int32_t maskId,
+                               const Rect* dstRect) {
+    Rect imageRect;
+    Rect maskRect;
+    BitmapRef image = tb_CreateBitmap(&imageRect, imageId, 24);
+    BitmapRef mask = tb_CreateBitmap(&maskRect, maskId, 8);
+    if (image >= 0 && mask >= 0) {
+        tb_CopyBitmapSprite(image, mask, dst, &imageRect, &maskRect,
+                            dstRect != nullptr ? dstRect : &imageRect);
+    }
+    if (image >= 0) tb_DisposeBitmap(image);
+    if (mask >= 0) tb_DisposeBitmap(mask);
+}

@@ -22,17 +22,7 @@ BitmapRef tb_CreateDialogFace(NativeWindow dialog, BitmapRef backdrop, int32_t i
     // A slot keeps the clip rect of the bitmap it held before: a face is drawn whole.
     tb_ClearClipRect(work);
     tb_CopyBitmap(backdrop, work, &under, &face, 0);
-    if (imageId < 0) return work;
-
-    Rect imageRect;
-    Rect maskRect;
-    BitmapRef image = tb_CreateBitmap(&imageRect, imageId, 24);
-    BitmapRef mask = tb_CreateBitmap(&maskRect, maskId, 8);
-    if (image >= 0 && mask >= 0) {
-        tb_CopyBitmapSprite(image, mask, work, &imageRect, &maskRect, &imageRect);
-    }
-    if (image >= 0) tb_DisposeBitmap(image);
-    if (mask >= 0) tb_DisposeBitmap(mask);
+    if (imageId >= 0) tb_DrawPictureThroughMask(work, imageId, maskId, nullptr);
     return work;
 }
 

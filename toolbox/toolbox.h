@@ -144,6 +144,10 @@ void tb_CopyBitmapToHwnd(NativeWindow window, BitmapRef src, const Rect* srcRect
 // Loads resource id as a 24-bit bitmap, copies it whole to (x, y) with tb_CopyBitmap and
 // reports the rectangle it covered.
 void tb_DrawPictureToBitmap(TargetRef dst, int32_t id, int32_t x, int32_t y, Rect* outRect);
+// Loads picture resource imageId and mask resource maskId (same size) and lays the picture
+// through its mask into dstRect of dst (scaled when the sizes differ; null: at its own size at
+// (0, 0)), as tb_CopyBitmapSprite. Nothing is drawn when either resource cannot be loaded.
+void tb_DrawPictureThroughMask(TargetRef dst, int32_t imageId, int32_t maskId, const Rect* dstRect);
 
 void tb_GetBitmapRect(BitmapRef bitmap, Rect* rect);
 int32_t tb_GetBitmapWidth(BitmapRef bitmap);
