@@ -175,6 +175,7 @@ void put_stored(DibImage& img, int32_t x, int32_t y, uint32_t value) {
 // A canvas: the target's pixels inside the reachable area, and what was touched.
 struct Canvas {
     DibImage* image = nullptr;
+    int32_t bitmapSlot = -1;
     Rect area;
     uint32_t value = 0;
     Rect touched{0, 0, 0, 0};
@@ -182,6 +183,7 @@ struct Canvas {
 
     void plot(int32_t x, int32_t y) {
         if (x < area.left || x >= area.right || y < area.top || y >= area.bottom) return;
+        prepare_writing(bitmapSlot, y, y + 1);
         put_stored(*image, x, y, value);
         if (!any) {
             touched = Rect{x, y, x + 1, y + 1};
@@ -325,6 +327,7 @@ void draw_line(TargetRef target, const Line& line, int32_t x, int32_t y, int32_t
     if (t.image == nullptr || t.image->header == nullptr || line.face == nullptr) return;
     Canvas canvas;
     canvas.image = t.image;
+    canvas.bitmapSlot = t.bitmapSlot;
     canvas.area = reachable_area(target, t);
     canvas.value = color_to_stored(*t.image, t.fore);
     Placement at = place(line, x, y, angle, align);
