@@ -125,18 +125,31 @@ Point stroke_point(const Point& w) {
     return traits().onWindow ? w : scene_window_to_picture(w.x, w.y);
 }
 
-// Runs one of the current tool's stroke operations, with the back buffer clipped to the
-// picture area unless the tool draws beside it, and returns the window rectangle that shows
-// what it changed in the picture.
+// Runs one of the current tool's operations. What the picture showed before waits (its changes
+// not yet shown are set aside), so that afterwards the picture's touched rectangle is exactly
+// what the operation changed; what it drew straight on the window or into the back buffer is
+// noted as out of step (beside the picture only for the tools that draw on the window).
 template <typename Operation>
-Rect run_stroke_operation(Operation operation) {
-    if (!traits().drawsOffPicture) scene_clip_to_picture();
-    tb_ResetTouchedRect(g_pictureBitmap);
+void run_tool_operation(Operation operation) {
+    scene_defer_picture_changes();
+    const WindowRef window = tb_GetMainWindow();
+    tb_ResetTouchedRect(g_backBuffer);
+    tb_ResetTouchedRect(window);
     operation();
-    Rect touched;
-    tb_GetTouchedRect(g_pictureBitmap, &touched);
+    Rect drawn;
+    tb_GetTouchedRect(g_backBuffer, &drawn);
+    scene_note_out_of_step(drawn, false);
+    tb_GetTouchedRect(window, &drawn);
+    scene_note_out_of_step(drawn, traits().onWindow);
+}
+
+// A press or drag: the operation with the back buffer clipped to the picture area unless the
+// tool draws beside it.
+template <typename Operation>
+void run_stroke_operation(Operation operation) {
+    if (!traits().drawsOffPicture) scene_clip_to_picture();
+    run_tool_operation(operation);
     scene_unclip();
-    return scene_picture_rect_to_window(touched);
 }
 
 // Takes what a tool carried off the screen around the pointer: a w x h rectangle around it,
@@ -418,7 +431,8 @@ void input_button_down(int32_t x, int32_t y) {
         give_current_colour(o);
         o.press(&o, at.x, at.y);
     });
-    scene_show_picture_area();
+    // The picture area as a whole showing again: only what differs from the screen is sent.
+    scene_show_picture_changes(false);
     g_lastPointer = w;
 }
 
@@ -444,12 +458,16 @@ void input_pointer_move(int32_t x, int32_t y) {
 
     Point w = clamp_pointer(x, y);
     Point at = stroke_point(w);
-    Rect changed = run_stroke_operation([&] {
+    run_stroke_operation([&] {
         give_current_colour(o);
         if (!t.onWindow || o.active == 1) o.drag(&o, at.x, at.y);
     });
     // Exactly what the drag changed reaches the screen (tools drawing on the window show
     // their own previews).
+    Rect touched;
+    tb_GetTouchedRect(g_pictureBitmap, &touched);
+    tb_ResetTouchedRect(g_pictureBitmap);
+    Rect changed = scene_picture_rect_to_window(touched);
     if (t.showsWholePicture) {
         scene_show_picture_area();
     } else if (changed.left < changed.right) {
@@ -482,16 +500,16 @@ void input_button_up(int32_t x, int32_t y) {
     if (onPicture) {
         if (!t.onWindow || o.active != 0) {
             Point at = t.releasesOnWindow ? Point{x, y} : scene_window_to_picture(x, y);
-            o.release(&o, at.x, at.y);
+            run_tool_operation([&] { o.release(&o, at.x, at.y); });
         }
-        scene_show_picture_area();
+        scene_show_picture_changes(false);
         return;
     }
     if (o.active != 0) {
         // A stroke that ends off the picture (the point may lie beyond its edges).
         Point at = t.onWindow ? Point{x, y} : scene_window_to_picture(x, y);
-        o.release(&o, at.x, at.y);
-        scene_show_picture_area();
+        run_tool_operation([&] { o.release(&o, at.x, at.y); });
+        scene_show_picture_changes(false);
         return;
     }
     click_room(x, y);

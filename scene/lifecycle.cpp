@@ -41,6 +41,7 @@ void create_bitmaps() {
     if (g_pictureBitmap != -1) {
         Rect picture{0, 0, pw, ph};
         tb_SetClipRect(g_pictureBitmap, &picture);
+        if (g_undoBitmap != -1) tb_SetSnapshotBitmap(g_pictureBitmap, g_undoBitmap);
     }
 }
 

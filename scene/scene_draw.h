@@ -18,10 +18,25 @@ void scene_compose(bool present, bool frame, bool pots);
 // (scene_compose(false, false, false)); show the band and the panels afterwards.
 void scene_compose_panels();
 
-// Undo: copy the picture into the undo bitmap and mark undo available; or bring the undo
-// bitmap back, clear the mark and repaint the window.
+// Undo: the undo bitmap is made to hold the picture as it is now (a snapshot, which copies rows
+// only as the picture is painted over) and undo is marked available; or the picture gets back
+// what changed since, the mark is cleared and the window ends as a full repaint would leave it
+// (only what changed is shown).
 void scene_save_undo();
 void scene_undo();
+
+// Keeping the window in step with the picture without showing all of it. Note here window
+// rectangles that may not show what the back buffer and the picture hold (drawn straight on
+// the window or into the back buffer while a tool worked); beside: the part outside the picture
+// area counts too. The next press or release shows the part within the picture area, undo all
+// of it, a full repaint or composition of the picture forgets it.
+void scene_note_out_of_step(const Rect& r, bool beside);
+// What the picture's touched rectangle holds (changes not shown yet) waits with the rest, and
+// the touched rectangle starts empty.
+void scene_defer_picture_changes();
+// Shows what changed in the picture (its touched rectangle, which then starts empty) together
+// with what is out of step within the picture area; everywhere: beside it too.
+void scene_show_picture_changes(bool everywhere);
 
 // The current-colour swatch: draws (r, g, b) into it and makes it the current colour; present
 // shows the swatch at once. The tools reach it through g_sceneServices.showColour.

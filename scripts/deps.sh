@@ -4,7 +4,8 @@ set -euo pipefail
 
 PACKAGES=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
-  libsdl2-dev libgtk-3-dev libfreetype-dev libfontconfig-dev libx11-dev adwaita-icon-theme
+  libsdl2-dev libgtk-3-dev libfreetype-dev libfontconfig-dev libx11-dev libxtst-dev
+  adwaita-icon-theme
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-pil librsvg2-bin sox imagemagick
   fonts-comic-neue fonts-liberation2 fonts-urw-base35 fonts-noto-color-emoji fonts-dejavu-core

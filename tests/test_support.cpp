@@ -55,11 +55,51 @@ void set_pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y, uint32_t rgb) {
     p[0] = static_cast<uint8_t>(rgb);
     p[1] = static_cast<uint8_t>(rgb >> 8);
     p[2] = static_cast<uint8_t>(rgb >> 16);
+    // Pixel work straight on the image is reported, as the toolbox asks.
+    Rect one{x, y, x + 1, y + 1};
+    tb_AddTouchedRect(bitmap, &one);
 }
 
 BitmapRef make_bitmap(int32_t width, int32_t height, int32_t depth, int32_t source) {
     Rect r{0, 0, width, height};
     return tb_CreateBitmap(&r, source, depth);
+}
+
+std::vector<uint32_t> pixels_of(BitmapRef bitmap) {
+    std::vector<uint32_t> all;
+    for (int32_t y = 0; y < tb_GetBitmapHeight(bitmap); ++y) {
+        for (int32_t x = 0; x < tb_GetBitmapWidth(bitmap); ++x) {
+            all.push_back(pixel_rgb(bitmap, x, y));
+        }
+    }
+    return all;
+}
+
+std::vector<uint32_t> pixels_through_copy(BitmapRef bitmap) {
+    const int32_t w = tb_GetBitmapWidth(bitmap);
+    const int32_t h = tb_GetBitmapHeight(bitmap);
+    BitmapRef scratch = make_bitmap(w, h);
+    Rect all{0, 0, w, h};
+    tb_CopyBitmap(bitmap, scratch, &all, &all, 0);
+    std::vector<uint32_t> pixels = pixels_of(scratch);
+    tb_DisposeBitmap(scratch);
+    return pixels;
+}
+
+Rect changed_bounds(BitmapRef bitmap, const std::vector<uint32_t>& before) {
+    const int32_t w = tb_GetBitmapWidth(bitmap);
+    Rect r{};
+    bool any = false;
+    for (int32_t y = 0; y < tb_GetBitmapHeight(bitmap); ++y) {
+        for (int32_t x = 0; x < w; ++x) {
+            if (pixel_rgb(bitmap, x, y) == before[static_cast<size_t>(y * w + x)]) continue;
+            r = any ? Rect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
+                           std::max(r.bottom, y + 1)}
+                    : Rect{x, y, x + 1, y + 1};
+            any = true;
+        }
+    }
+    return r;
 }
 
 TbColor target_colour(TargetRef target, int32_t x, int32_t y) {

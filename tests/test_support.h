@@ -32,3 +32,10 @@ void set_pixel_rgb(BitmapRef bitmap, int32_t x, int32_t y, uint32_t rgb);
 // The colour of any target's pixel (windows and 8-bit bitmaps too), black outside.
 TbColor target_colour(TargetRef target, int32_t x, int32_t y);
 BitmapRef make_bitmap(int32_t width, int32_t height, int32_t depth = 24, int32_t source = -1);
+// Every pixel of a 24-bit bitmap as 0xRRGGBB, row by row.
+std::vector<uint32_t> pixels_of(BitmapRef bitmap);
+// The same, read through tb_CopyBitmap into a bitmap of its own (the way the program reads a
+// snapshot copy, without asking for the bitmap's rows directly).
+std::vector<uint32_t> pixels_through_copy(BitmapRef bitmap);
+// The bounds of the pixels that differ from `before` (all 0 when none do).
+Rect changed_bounds(BitmapRef bitmap, const std::vector<uint32_t>& before);

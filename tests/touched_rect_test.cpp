@@ -1,6 +1,8 @@
 // What drawing touched: every operation that writes into a bitmap notes the bounds of what it
 // wrote, which must be exactly the bounds of the pixels that changed (the input dispatch shows
-// that rectangle and nothing else after a drag).
+// that rectangle and nothing else after a drag). Snapshots build on the same notes: whatever
+// writes a bitmap, its snapshot copy keeps the pixels as they were, and restoring brings them
+// back (undo works this way).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -21,31 +23,6 @@ bool same(const Rect& a, const Rect& b) {
 std::string text(const Rect& r) {
     return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " +
            std::to_string(r.right) + ", " + std::to_string(r.bottom) + ")";
-}
-
-std::vector<uint32_t> pixels_of(BitmapRef b) {
-    std::vector<uint32_t> all;
-    for (int32_t y = 0; y < tb_GetBitmapHeight(b); ++y) {
-        for (int32_t x = 0; x < tb_GetBitmapWidth(b); ++x) all.push_back(pixel_rgb(b, x, y));
-    }
-    return all;
-}
-
-// The bounds of the pixels that differ from `before` (all 0 when none do).
-Rect changed_bounds(BitmapRef b, const std::vector<uint32_t>& before) {
-    const int32_t w = tb_GetBitmapWidth(b);
-    Rect r{};
-    bool any = false;
-    for (int32_t y = 0; y < tb_GetBitmapHeight(b); ++y) {
-        for (int32_t x = 0; x < w; ++x) {
-            if (pixel_rgb(b, x, y) == before[static_cast<size_t>(y * w + x)]) continue;
-            r = any ? Rect{std::min(r.left, x), std::min(r.top, y), std::max(r.right, x + 1),
-                           std::max(r.bottom, y + 1)}
-                    : Rect{x, y, x + 1, y + 1};
-            any = true;
-        }
-    }
-    return r;
 }
 
 BitmapRef filled(int32_t w, int32_t h, uint32_t red, uint32_t green, uint32_t blue,
@@ -69,7 +46,7 @@ struct Case {
     std::function<void(BitmapRef)> prepare = nullptr;  // before the reset: not counted
 };
 
-TEST_F(TouchedRect, IsExactlyWhatEachOperationChanged) {
+TEST_F(TouchedRect, IsExactlyWhatEachOperationChangedAndSnapshotsKeepWhatWasThere) {
     const Case cases[] = {
         {"paint rect", 16,
          [](BitmapRef b) {
@@ -172,12 +149,30 @@ TEST_F(TouchedRect, IsExactlyWhatEachOperationChanged) {
         if (c.prepare) c.prepare(b);
         tb_ResetTouchedRect(b);
         const std::vector<uint32_t> before = pixels_of(b);
+        // The snapshot is taken before anything is copied: every row must reach the copy
+        // before the operation writes it.
+        BitmapRef copy = make_bitmap(c.size, c.size);
+        tb_SetSnapshotBitmap(b, copy);
         c.draw(b);
+        EXPECT_EQ(pixels_through_copy(copy), before) << "the snapshot";
         Rect touched;
         tb_GetTouchedRect(b, &touched);
+        const std::vector<uint32_t> after = pixels_of(b);
         const Rect changed = changed_bounds(b, before);
         EXPECT_TRUE(same(touched, changed))
             << "touched " << text(touched) << ", changed " << text(changed);
+
+        Rect restored;
+        tb_RestoreSnapshot(b, &restored);
+        EXPECT_EQ(pixels_of(b), before) << "restored";
+        EXPECT_TRUE(same(restored, changed)) << "restored " << text(restored);
+        // Drawn again and snapshotted, the copy follows; a restore without changes does nothing.
+        c.draw(b);
+        tb_TakeSnapshot(b);
+        EXPECT_EQ(pixels_through_copy(copy), after) << "the second snapshot";
+        tb_RestoreSnapshot(b, &restored);
+        EXPECT_TRUE(same(restored, Rect{}));
+        EXPECT_EQ(pixels_of(b), after);
         EXPECT_TRUE(shown_boxes().empty());
     }
 }

@@ -141,6 +141,7 @@ void tb_DisposeBitmap(BitmapRef bitmap) {
         tb_Error("There is no bitmap to free! (tb_DisposeBitmap)");
         return;
     }
+    end_snapshot(bitmap);
     BitmapSlot& s = g_bitmaps[bitmap];
     if (s.image != nullptr) {
         tb_FreeDibImage(s.image);
@@ -191,6 +192,13 @@ int32_t tb_GetBitmapStorageWidth(BitmapRef bitmap) {
 }
 
 DibImage* tb_GetBitmapImage(BitmapRef bitmap) {
+    DibImage* img = bitmap_image(bitmap);
+    // Pixel work straight on the rows is not seen: a snapshot is brought up to date first.
+    if (img != nullptr) settle_snapshot(bitmap);
+    return img;
+}
+
+DibImage* tb::bitmap_image(BitmapRef bitmap) {
     if (!valid_bitmap(bitmap)) return nullptr;
     DibImage* img = g_bitmaps[bitmap].image;
     return img != nullptr && img->header != nullptr ? img : nullptr;

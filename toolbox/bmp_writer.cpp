@@ -19,13 +19,14 @@ void put32(uint8_t* at, uint32_t value) {
 }  // namespace
 
 int32_t tb_WriteBitmapToFile(BitmapRef bitmap) {
-    const DibImage* image = tb::valid_bitmap(bitmap) ? tb_GetBitmapImage(bitmap) : nullptr;
+    const DibImage* image = tb::bitmap_image(bitmap);
     // Only 24-bit pictures are ever saved; any other depth would need a colour table.
     if (image == nullptr || image->header->bitCount != 24) {
         tb_Error("Invalid bitmap! (tb_WriteBitmapToFile)");
         return 0;
     }
     const DibHeader& h = *image->header;
+    tb::prepare_reading(bitmap, 0, h.height);
     uint32_t pixelBytes =
         static_cast<uint32_t>(tb_StorageWidth(24, h.width)) * static_cast<uint32_t>(h.height);
 

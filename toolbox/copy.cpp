@@ -223,6 +223,12 @@ Rect apply_destination_clip(TargetRef dst, const Target& t) {
     return drawable_area(t);
 }
 
+// Snapshots see every copy: the rows it may read of the source and write of the destination.
+void prepare_copy(TargetRef src, const Rect& srcRect, const Target& dst, const Rect& dstRect) {
+    prepare_reading(src, srcRect.top, srcRect.bottom);
+    prepare_writing(dst.bitmapSlot, dstRect.top, dstRect.bottom);
+}
+
 // What a copy wrote (r: its destination cut to where it may draw) is noted on the target, and
 // shown at once on a window.
 void finish_copy(const Target& t, const Rect& r) {
@@ -284,6 +290,7 @@ void tb_CopyBitmap(TargetRef src, TargetRef dst, const Rect* srcRect, const Rect
         sr.bottom = sr.top + h;
         dr = Rect{x, y, x + w, y + h};
     }
+    prepare_copy(src, sr, t, intersect(dr, limit));
     blit(*s, sr, *t.image, dr, limit, tb_RasterOp);
     finish_copy(t, intersect(dr, limit));
 }
@@ -311,6 +318,7 @@ void tb_CopyBitmapKeyed(TargetRef src, TargetRef dst, const Rect* srcRect, const
             Rect dClip = intersect(shifted, image_bounds(*t.image));
             int32_t cw = dClip.right - dClip.left, ch = dClip.bottom - dClip.top;
             if (cw <= 0 || ch <= 0) return;
+            prepare_copy(src, sClip, t, dClip);
             tb_CopyRows(s, sClip.left + (dClip.left - shifted.left),
                         sClip.top + (dClip.top - shifted.top), cw, ch, t.image, dClip.left,
                         dClip.top, key != 0 ? 255 : 0);
@@ -319,10 +327,12 @@ void tb_CopyBitmapKeyed(TargetRef src, TargetRef dst, const Rect* srcRect, const
         }
         // The key and the stored clip rect play no part here, but a restriction that an
         // earlier copy left on the bitmap's context still does.
+        prepare_copy(src, sr, t, intersect(dr, drawable_area(t)));
         blit(*s, sr, *t.image, dr, drawable_area(t), TB_SRCCOPY);
         note_touched(t, intersect(dr, drawable_area(t)));
         return;
     }
+    prepare_copy(src, sr, t, intersect(*dstRect, image_bounds(*t.image)));
     blit(*s, sr, *t.image, *dstRect, image_bounds(*t.image), TB_SRCCOPY);
     finish_copy(t, intersect(*dstRect, image_bounds(*t.image)));
 }
@@ -336,6 +346,8 @@ void tb_CopyBitmapSprite(BitmapRef image, BitmapRef mask, TargetRef dst, const R
     if (img == nullptr || msk == nullptr || t.image == nullptr || t.image->header == nullptr)
         return;
     Rect limit = apply_destination_clip(dst, t);
+    prepare_reading(mask, maskRect->top, maskRect->bottom);
+    prepare_copy(image, *imageRect, t, intersect(*dstRect, limit));
     blit(*msk, *maskRect, *t.image, *dstRect, limit, TB_SRCPAINT);
     blit(*img, *imageRect, *t.image, *dstRect, limit, TB_SRCAND);
     finish_copy(t, intersect(*dstRect, limit));
@@ -354,6 +366,7 @@ void tb_CopyBitmapToHwnd(NativeWindow window, BitmapRef src, const Rect* srcRect
     Rect dr = *dstRect;
     tb_OffsetRect(&dr, dialog.left, dialog.top);
     Rect limit = intersect(dialog, image_bounds(*t.image));
+    prepare_reading(src, srcRect->top, srcRect->bottom);
     blit(*s, *srcRect, *t.image, dr, limit, TB_SRCCOPY);
     finish_copy(t, intersect(dr, limit));
 }

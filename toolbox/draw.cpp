@@ -86,6 +86,7 @@ void write_span1(uint8_t* row, int32_t x0, int32_t x1, const uint8_t* pattern) {
 // image stores it and the span writer for the image's depth, chosen once.
 struct Painter {
     DibImage* image = nullptr;
+    int32_t bitmapSlot = -1;  // a bitmap's rows are prepared for its snapshot as they are written
     int32_t stride = 0;
     int32_t height = 0;
     Rect area;
@@ -105,6 +106,7 @@ struct Painter {
         auto to = static_cast<int32_t>(std::min<int64_t>(x1, area.right));
         if (from >= to) return;
         auto row_y = static_cast<int32_t>(y);
+        prepare_writing(bitmapSlot, row_y, row_y + 1);
         write(row(row_y), from, to, pattern);
         touched.left = std::min(touched.left, from);
         touched.right = std::max(touched.right, to);
@@ -129,6 +131,7 @@ bool start_painting(const Target& t, const Rect& area, TbColor color, Painter* p
             return false;
     }
     p->image = img;
+    p->bitmapSlot = t.bitmapSlot;
     p->stride = tb_StorageWidth(img->header->bitCount, img->header->width);
     p->height = img->header->height;
     p->area = area;
@@ -643,8 +646,8 @@ void tb_FillPattern(BitmapRef dst, int16_t patternId, const Rect* rect) {
     Rect tileRect{0, 0, 0, 0};
     BitmapRef tile = tb_CreateBitmap(&tileRect, patternId, 24);
     if (tile < 0) return;
-    const DibImage* tileImage = tb_GetBitmapImage(tile);
-    DibImage* target = tb_GetBitmapImage(dst);
+    const DibImage* tileImage = bitmap_image(tile);
+    DibImage* target = bitmap_image(dst);
     const int64_t width = int64_t{rect->right} - rect->left;
     const int64_t height = int64_t{rect->bottom} - rect->top;
     const int32_t tw = tileRect.right;
@@ -655,6 +658,7 @@ void tb_FillPattern(BitmapRef dst, int16_t patternId, const Rect* rect) {
         width >= tw && height >= th && tw > 0 && th > 0) {
         const auto w = static_cast<int32_t>(std::min<int64_t>(width, target->header->width));
         const auto h = static_cast<int32_t>(std::min<int64_t>(height, target->header->height));
+        prepare_writing(dst, 0, h);
         for (int32_t y = 0; y < h; y += th) {
             for (int32_t x = 0; x < w; x += tw) {
                 tb_CopyRows(tileImage, 0, 0, std::min(tw, w - x), std::min(th, h - y), target, x, y,
@@ -678,15 +682,18 @@ static bool inside_bitmap_rect(BitmapRef bitmap, int32_t x, int32_t y) {
 void tb_PutPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t red, int32_t green, int32_t blue) {
     if (!inside_bitmap_rect(bitmap, x, y)) return;
     auto eightBit = [](int32_t c) { return static_cast<uint8_t>(std::clamp(c, 0, 65025) / 255); };
-    tb_SetPixelRGB(tb_GetBitmapImage(bitmap), x, y, eightBit(red), eightBit(green), eightBit(blue));
+    prepare_writing(bitmap, y, y + 1);
+    tb_SetPixelRGB(bitmap_image(bitmap), x, y, eightBit(red), eightBit(green), eightBit(blue));
     note_touched(resolve_target(bitmap), Rect{x, y, x + 1, y + 1});
 }
 
 void tb_GetPixel(BitmapRef bitmap, int32_t x, int32_t y, int32_t* red, int32_t* green,
                  int32_t* blue) {
     uint8_t r = 0, g = 0, b = 0;
-    if (inside_bitmap_rect(bitmap, x, y))
-        tb_GetPixelRGB(tb_GetBitmapImage(bitmap), x, y, &r, &g, &b);
+    if (inside_bitmap_rect(bitmap, x, y)) {
+        prepare_reading(bitmap, y, y + 1);
+        tb_GetPixelRGB(bitmap_image(bitmap), x, y, &r, &g, &b);
+    }
     *red = r * 255;
     *green = g * 255;
     *blue = b * 255;

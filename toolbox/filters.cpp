@@ -26,7 +26,7 @@ struct Rows24 {
 
 // The image of a valid 24-bit bitmap, or nothing (reported under the operation's name).
 bool rows_of(BitmapRef bitmap, const char* invalidMessage, Rows24* rows) {
-    DibImage* img = tb_GetBitmapImage(bitmap);
+    DibImage* img = bitmap_image(bitmap);
     if (img == nullptr) {
         tb_Error(invalidMessage);
         return false;
@@ -119,6 +119,7 @@ void tb_ApplyFilter(BitmapRef bitmap, const Rect* rect, const FilterKernel* kern
     Rect area;
     if (tb_IntersectRect(&area, rect, &bounds) == 0) return;
     if (kernel->divisor == 0) return;  // no filter of the program divides by zero
+    prepare_reading(bitmap, area.top - 2, area.bottom + 2);
 
     // The results go to a work bitmap the size of the area, so every pixel is computed from
     // the bitmap as it was; the area is copied back at the end.
@@ -127,7 +128,7 @@ void tb_ApplyFilter(BitmapRef bitmap, const Rect* rect, const FilterKernel* kern
     Rect workRect{0, 0, aw, ah};
     BitmapRef work = tb_CreateBitmap(&workRect, TB_BITMAP_NODC, 24);
     if (work < 0) return;  // the table reported it; the bitmap stays as it was
-    DibImage* workImage = tb_GetBitmapImage(work);
+    DibImage* workImage = bitmap_image(work);
     Rows24 dst{workImage->pixels, aw, ah, tb_StorageWidth(24, aw)};
     const Taps taps(*kernel, src);
 
@@ -144,7 +145,8 @@ void tb_ApplyFilter(BitmapRef bitmap, const Rect* rect, const FilterKernel* kern
             out[2] = k.applyRed != 0 ? clamp_channel(sums.red / k.divisor + k.offset) : centre[2];
         }
     }
-    tb_CopyRows(workImage, 0, 0, aw, ah, tb_GetBitmapImage(bitmap), area.left, area.top, 0);
+    prepare_writing(bitmap, area.top, area.bottom);
+    tb_CopyRows(workImage, 0, 0, aw, ah, bitmap_image(bitmap), area.left, area.top, 0);
     tb_DisposeBitmap(work);
     note_touched(resolve_target(bitmap), area);
 }
@@ -162,6 +164,9 @@ void tb_EmbossTexture(BitmapRef picture, BitmapRef texture, const Rect* rect, in
     Rect pictureRect{0, 0, pic.width, pic.height};
     Rect touched;
     if (tb_IntersectRect(&touched, &area, &pictureRect) == 0) return;
+    prepare_reading(texture, 0, tex.height);
+    prepare_reading(picture, 0, pic.height);
+    prepare_writing(picture, touched.top, touched.bottom);
 
     // The length of a mid-grey (128, 128, 128): a relief step of that size moves a channel by
     // `strength`.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "toolbox/toolbox.h"
 
@@ -31,6 +32,15 @@ struct BitmapSlot {
     TbColor fore = 0;
     TbColor back = 0;
     TextSettings text;
+    // Snapshots (snapshot.cpp): the bitmap that holds this one as at its last snapshot, or -1;
+    // for such a copy, the bitmap it holds. Stale rows (flag 1, all within [staleTop,
+    // staleBottom)) are still to be copied there; `changed` bounds what was written since.
+    int32_t snapshotCopy = -1;
+    int32_t snapshotOf = -1;
+    std::vector<uint8_t> stale;
+    int32_t staleTop = 0;
+    int32_t staleBottom = 0;
+    Rect changed;
 };
 
 struct WindowSlot {
@@ -83,12 +93,15 @@ struct Target {
     TbColor fore = 0;
     TbColor back = 0;
     int32_t windowSlot = -1;  // >= 0 when drawing must be shown on the screen
+    int32_t bitmapSlot = -1;  // >= 0 for a bitmap
     int32_t hasContext = 0;
     Rect* touched = nullptr;  // what drawing changed in it; null for the printer
 };
 
 bool is_bitmap_handle(TargetRef h);
 bool is_window_handle(TargetRef h);
+// A bitmap's image for the toolbox's own pixel work (which prepares its rows itself), or null.
+DibImage* bitmap_image(BitmapRef bitmap);
 // A bitmap handle that names a slot in use.
 bool valid_bitmap(TargetRef h);
 bool valid_window(TargetRef h);
@@ -102,6 +115,25 @@ bool hold_update(WindowSlot& window, const Rect& r);
 // Adds the pixels of r (the target's coordinates, cut to its image) to what drawing changed in
 // it. Every operation that writes into a bitmap or window calls this with what it wrote.
 void note_touched(const Target& t, const Rect& r);
+
+// Snapshots (snapshot.cpp). Every operation that works on a bitmap's pixels itself (through
+// bitmap_image, a Target's image or a Painter) keeps the undo copy exact with three calls:
+//  1. prepare_writing(slot, top, bottom) before it writes rows [top, bottom) (slot: the
+//     Target's bitmapSlot, -1 for windows and the printer, nothing to do): a bitmap with a copy
+//     first gives it those rows as they still are; writing into a copy settles its pair;
+//  2. prepare_reading(handle, top, bottom) before it reads rows of a source: a copy first
+//     takes the rows it still lacks;
+//  3. note_touched(target, r) afterwards, r covering every pixel written: it records the change
+//     that a restore puts back.
+// Rows outside the image are ignored and more rows than needed do no harm; a row written
+// before step 1 is lost to undo. Code outside the toolbox goes through tb_GetBitmapImage, which
+// settles the pair, and reports its writes with tb_AddTouchedRect.
+void prepare_writing(int32_t bitmapSlot, int32_t top, int32_t bottom);
+void prepare_reading(TargetRef source, int32_t top, int32_t bottom);
+void settle_snapshot(int32_t bitmapSlot);
+void note_snapshot_change(int32_t bitmapSlot, const Rect& r);
+// Ends the pairing the bitmap takes part in, on either side (when it is disposed).
+void end_snapshot(int32_t bitmapSlot);
 
 // The rectangle primitives may touch: the target's image bounds cut by its applied clip.
 Rect drawable_area(const Target& t);

@@ -43,6 +43,7 @@ Target resolve_target(TargetRef h) {
             t.back = s.back;
             t.hasContext = s.hasContext;
             t.touched = &s.touched;
+            t.bitmapSlot = h;
         }
     } else if (valid_window(h)) {
         WindowSlot& w = g_windows[h - TB_WINDOW_BASE];
@@ -62,6 +63,7 @@ void note_touched(const Target& t, const Rect& r) {
     Rect in{std::max(r.left, 0), std::max(r.top, 0), std::min(r.right, t.image->header->width),
             std::min(r.bottom, t.image->header->height)};
     if (in.left >= in.right || in.top >= in.bottom) return;
+    note_snapshot_change(t.bitmapSlot, in);
     Rect& so_far = *t.touched;
     if (so_far.left >= so_far.right || so_far.top >= so_far.bottom) {
         so_far = in;

@@ -168,12 +168,15 @@ void put_in_row(uint8_t* row, uint16_t bitCount, int32_t x, uint32_t value) {
 // A canvas: the target's pixels inside the reachable area, and what was touched.
 struct Canvas {
     DibImage* image = nullptr;
+    int32_t bitmapSlot = -1;
     Rect area;
     uint32_t value = 0;
     Rect touched{0, 0, 0, 0};
     bool any = false;
 
+    // Row y, about to be written: its undo copy is taken first.
     uint8_t* row(int32_t y) const {
+        prepare_writing(bitmapSlot, y, y + 1);
         const DibHeader& h = *image->header;
         return image->pixels +
                static_cast<size_t>(h.height - y - 1) * tb_StorageWidth(h.bitCount, h.width);
@@ -365,6 +368,7 @@ void draw_line(TargetRef target, const Line& line, int32_t x, int32_t y, int32_t
     if (t.image == nullptr || t.image->header == nullptr || line.face == nullptr) return;
     Canvas canvas;
     canvas.image = t.image;
+    canvas.bitmapSlot = t.bitmapSlot;
     canvas.area = reachable_area(target, t);
     canvas.value = color_to_stored(*t.image, t.fore);
     Placement at = place(line, x, y, angle, align);

@@ -170,6 +170,22 @@ void tb_ResetTouchedRect(TargetRef target);
 void tb_GetTouchedRect(TargetRef target, Rect* rect);
 void tb_AddTouchedRect(TargetRef target, const Rect* rect);
 
+// Snapshots. A bitmap paired with a copy (a bitmap of the same size and depth) keeps the copy
+// holding the bitmap as it was at its last snapshot, whatever is drawn into the bitmap since;
+// reading the copy in any way shows exactly that. Taking a snapshot copies nothing at once: a
+// row is copied when something first writes it in the bitmap or reads it in the copy, and only
+// rows written since the snapshot before. Every toolbox write counts; pixel work done straight
+// on tb_GetBitmapImage must be reported with tb_AddTouchedRect, as for the touched rectangle
+// (asking for the image of either bitmap brings the copy up to date first, so ask again before
+// each piece of such work: an image kept across a snapshot writes rows the copy has not taken).
+// Write into the copy only through these operations. Disposing either bitmap ends the pairing.
+// Pairs bitmap with copy (-1: ends its pairing) and takes the first snapshot.
+void tb_SetSnapshotBitmap(BitmapRef bitmap, BitmapRef copy);
+void tb_TakeSnapshot(BitmapRef bitmap);
+// Puts back into the bitmap what was written since its last snapshot, and gives the bounds of
+// what it put back (bitmap coordinates; empty when nothing had changed). They count as touched.
+void tb_RestoreSnapshot(BitmapRef bitmap, Rect* restored);
+
 // ---------------------------------------------------------------------------------------------
 // DIB and palette support (pixel layer under the bitmap table)
 

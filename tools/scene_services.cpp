@@ -114,6 +114,12 @@ void scene_show_rect(const Rect& r) {
     Rect shown;
     if (tb_IntersectRect(&shown, &r, &screen) == 0) return;
     tb_CopyBitmap(g_backBuffer, tb_GetMainWindow(), &shown, &shown, 0);
+    // All of the picture is on the screen now: none of its changes waits to be shown.
+    const Rect& p = g_layout.picture;
+    if (r.left <= p.left && r.top <= p.top && r.right >= p.right && r.bottom >= p.bottom &&
+        g_pictureBitmap != -1) {
+        tb_ResetTouchedRect(g_pictureBitmap);
+    }
 }
 
 void scene_show_picture_area() { scene_show_rect(g_layout.picture); }

@@ -92,7 +92,8 @@ Rect scene_picture_rect_to_window(const Rect& r);
 // area of the back buffer, without showing it.
 void scene_draw_picture();
 // Brings the window up to date inside r (window coordinates): picture pixels there are copied
-// into the back buffer first, then only r reaches the screen.
+// into the back buffer first, then only r reaches the screen. Once r covers the picture area
+// the picture's touched rectangle starts empty: no change of it waits to be shown.
 void scene_show_rect(const Rect& r);
 void scene_show_picture_area();
 
