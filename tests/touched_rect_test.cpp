@@ -140,6 +140,18 @@ TEST_F(TouchedRect, IsExactlyWhatEachOperationChangedAndSnapshotsKeepWhatWasTher
              tb_SetFontSize(b, 20);
              tb_DrawText(b, 3, 5, "Hi", 2, 0, 1, 0, 0);
          }},
+        {"soft round rect", 16,
+         [](BitmapRef b) {
+             Rect r{2, 3, 13, 11};
+             tb_FillSoftRoundRect(b, &r, 4.0, tb_MakeColor(0, 0, 255));
+         }},
+        {"soft shade beyond the corner", 16,
+         [](BitmapRef b) {
+             Rect r{-4, 9, 10, 20};
+             tb_ShadeSoftRoundRect(b, &r, 3.0, 50);
+         }},
+        {"soft circle", 16,
+         [](BitmapRef b) { tb_FillSoftCircle(b, 8.0, 8.0, 5.0, tb_MakeColor(255, 0, 0)); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,11 +1,13 @@
 // Soft-edged shapes painted straight into a 24-bit bitmap: rounded panels, dots and shadows
 // whose edge pixels are mixed with what the bitmap holds by how much of them the shape covers,
-// so drawn dialogs sit on the room without jagged corners. Like other direct pixel work, they
-// leave the touched rectangle alone.
+// so drawn dialogs sit on the room without jagged corners. Like every drawing operation they
+// report what they touched, and an undo copy of the bitmap gets the rows before they change.
 #include <algorithm>
 #include <cmath>
 
-#include "toolbox/toolbox.h"
+#include "toolbox/internal.h"
+
+using namespace tb;
 
 namespace {
 
@@ -33,16 +35,18 @@ void mix_colour(uint8_t* p, TbColor colour, double amount) {
     p[2] = mix(p[2], tb_ColorRed(colour), amount);
 }
 
-// Only 24-bit images: the pixel is three bytes, blue first.
-DibImage* image_24(BitmapRef bitmap) {
-    DibImage* image = tb_GetBitmapImage(bitmap);
-    return image != nullptr && image->header != nullptr && image->header->bitCount == 24 ? image
-                                                                                         : nullptr;
+// Only 24-bit images: the pixel is three bytes, blue first. Rows [box.top, box.bottom) are
+// about to be written.
+DibImage* image_24(BitmapRef bitmap, const Rect& box) {
+    DibImage* image = bitmap_image(bitmap);
+    if (image == nullptr || image->header->bitCount != 24) return nullptr;
+    prepare_writing(bitmap, box.top, box.bottom);
+    return image;
 }
 
 template <typename Paint>
 void each_covered_pixel(BitmapRef bitmap, const Rect& r, double radius, Paint paint) {
-    DibImage* image = image_24(bitmap);
+    DibImage* image = image_24(bitmap, r);
     if (image == nullptr) return;
     radius = std::min({radius, (r.right - r.left) / 2.0, (r.bottom - r.top) / 2.0});
     for (int32_t y = r.top; y < r.bottom; ++y) {
@@ -53,6 +57,7 @@ void each_covered_pixel(BitmapRef bitmap, const Rect& r, double radius, Paint pa
             if (amount > 0) paint(p, amount);
         }
     }
+    note_touched(resolve_target(bitmap), r);
 }
 
 }  // namespace
@@ -69,12 +74,12 @@ void tb_ShadeSoftRoundRect(BitmapRef bitmap, const Rect* rect, double radius, in
 }
 
 void tb_FillSoftCircle(BitmapRef bitmap, double cx, double cy, double radius, TbColor colour) {
-    DibImage* image = image_24(bitmap);
-    if (image == nullptr) return;
     Rect box{static_cast<int32_t>(std::floor(cx - radius)),
              static_cast<int32_t>(std::floor(cy - radius)),
              static_cast<int32_t>(std::ceil(cx + radius)),
              static_cast<int32_t>(std::ceil(cy + radius))};
+    DibImage* image = image_24(bitmap, box);
+    if (image == nullptr) return;
     for (int32_t y = box.top; y < box.bottom; ++y) {
         for (int32_t x = box.left; x < box.right; ++x) {
             uint8_t* p = tb_PixelAddress(image, x, y);
@@ -84,4 +89,5 @@ void tb_FillSoftCircle(BitmapRef bitmap, double cx, double cy, double radius, Tb
             if (amount > 0) mix_colour(p, colour, amount);
         }
     }
+    note_touched(resolve_target(bitmap), box);
 }
