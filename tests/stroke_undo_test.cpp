@@ -1,7 +1,8 @@
 // Strokes with every tool at every size its panel offers, plain and zoomed, through the pointer
 // input dispatch on a 640 x 480 room: while the stroke goes on, the undo bitmap shows the
-// picture as it was before the press; undo brings that picture back; and after every press,
-// release and undo the screen shows what a full repaint would (only what changed is sent).
+// picture as it was before the press; undo brings that picture back; after every press,
+// release and undo the screen shows what a full repaint would (only what changed is sent); and
+// neither the stroke nor its undo leaves a bitmap or a region behind or shows a message.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -16,6 +17,7 @@
 #include "scene/tool_traits.h"
 #include "shell/preferences.h"
 #include "test_support.h"
+#include "toolbox/internal.h"
 #include "toolbox/platform_headless.h"
 
 namespace {
@@ -112,6 +114,25 @@ bool carrying(int32_t entry) {
     return false;
 }
 
+// Which slots of the bitmap and region tables are in use. The images that float with the
+// pointer (a cut-out, a stamp) belong to the scene and outlive the stroke that made them.
+struct TableUse {
+    std::vector<bool> bitmaps;
+    std::vector<bool> regions;
+
+    static TableUse now() {
+        TableUse use;
+        for (BitmapRef b = 0; b < TB_MAX_BITMAPS; ++b) {
+            const bool floating = b == g_floatingImage || b == g_floatingMask ||
+                                  b == g_stampImage || b == g_stampMask;
+            use.bitmaps.push_back(!floating && tb::g_bitmaps[b].free == 0);
+        }
+        for (const tb::RegionSlot& r : tb::g_regions) use.regions.push_back(r.free == 0);
+        return use;
+    }
+    bool operator==(const TableUse&) const = default;
+};
+
 // Stripes of four colours across the picture, so that every tool changes something.
 void paint_stripes() {
     const int32_t pw = scene_picture_width();
@@ -163,6 +184,7 @@ TEST_F(StrokeUndo, EveryToolAtEverySizePlainAndZoomed) {
                 paint_stripes();
                 scene_repaint_all();
                 const std::vector<uint32_t> before = pixels_through_copy(g_pictureBitmap);
+                const TableUse tablesBefore = TableUse::now();
 
                 headless::set_button(true);
                 input_button_down(kStroke[0].x, kStroke[0].y);
@@ -180,6 +202,7 @@ TEST_F(StrokeUndo, EveryToolAtEverySizePlainAndZoomed) {
                 // release there does only that.
                 if (carrying(entry)) input_button_up(kOffPicture.x, kOffPicture.y);
                 EXPECT_FALSE(carrying(entry));
+                EXPECT_TRUE(TableUse::now() == tablesBefore) << "the stroke left something";
 
                 input_pointer_move(kUndoButton.x, kUndoButton.y);
                 input_button_down(kUndoButton.x, kUndoButton.y);
@@ -190,6 +213,8 @@ TEST_F(StrokeUndo, EveryToolAtEverySizePlainAndZoomed) {
                 Rect all{0, 0, 640, 480};
                 EXPECT_TRUE(same_in(tb_GetMainWindow(), g_backBuffer, all))
                     << "the window after undo is the back buffer, as after a full repaint";
+                EXPECT_TRUE(TableUse::now() == tablesBefore) << "undo left something";
+                EXPECT_TRUE(shown_boxes().empty());
                 input_pointer_move(kStroke[0].x, kStroke[0].y);  // the button goes out
             }
         }

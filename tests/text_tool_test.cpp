@@ -11,9 +11,11 @@
 #include <cstring>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "resources/resource_ids.h"
 #include "scene/input_dispatch.h"
+#include "scene/scene_draw.h"
 #include "scene/scene_hooks.h"
 #include "scene/scene_state.h"
 #include "scene_fixture.h"
@@ -497,6 +499,9 @@ TEST_F(TextTool, TheScreenShowsWhatWasStampedAndAReleaseOffThePictureLeavesNothi
     EXPECT_EQ(ink_of(tb_GetMainWindow(), area, kBlue).count, 0);
 
     // Stamped by the edge, cut to the picture; the screen shows the picture pixel for pixel.
+    // The dialog's OK took the undo copy; undo takes the text away again.
+    const std::vector<uint32_t> beforeText = pixels_through_copy(g_pictureBitmap);
+    scene_save_undo();
     g_textPlacement = 1;
     input_pointer_move(160, 120);
     input_button_down(160, 120);
@@ -509,6 +514,9 @@ TEST_F(TextTool, TheScreenShowsWhatWasStampedAndAReleaseOffThePictureLeavesNothi
         for (int32_t x = 0; x < picture.right; ++x)
             differing += pixel_rgb(shown, x, y) != pixel_rgb(g_pictureBitmap, x, y) ? 1 : 0;
     EXPECT_EQ(differing, 0);
+    tb_DisposeBitmap(shown);
+    scene_undo();
+    EXPECT_EQ(pixels_through_copy(g_pictureBitmap), beforeText);
 }
 
 }  // namespace
