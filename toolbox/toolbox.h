@@ -359,6 +359,24 @@ void tb_KillDialogTimer(NativeWindow dialog, int32_t id);
 // The template's bytes (a text of the application), or null with size 0.
 const char* tb_GetDialogTemplate(int16_t templateId, size_t* size);
 
+// Custom-drawn dialogs: the face is what lies under the dialog with the dialog's art laid
+// over it; active areas are rectangles in dialog pixels, shown with one pointer image and the
+// rest of the dialog with another.
+constexpr int16_t TB_CURSOR_ACTIVE_AREA = 202;
+constexpr int16_t TB_CURSOR_DIALOG = 203;
+// The point a pointer message carries in its lParam (dialog pixels, may be negative).
+Point tb_DialogPoint(int64_t lParam);
+// A new 24-bit bitmap of the dialog's size holding the backdrop's pixels under the dialog
+// (backdrop: a bitmap in main-window coordinates, such as the picture behind the dialog), with
+// picture resource imageId laid over it at (0, 0) through mask resource maskId; imageId -1
+// leaves the backdrop alone. The caller disposes of it. Returns -1 when it cannot be made.
+BitmapRef tb_CreateDialogFace(NativeWindow dialog, BitmapRef backdrop, int32_t imageId,
+                              int32_t maskId);
+// Copies a face made by tb_CreateDialogFace whole onto its dialog.
+void tb_ShowDialogFace(NativeWindow dialog, BitmapRef face);
+// The first of count rectangles (dialog pixels) holding (x, y), or -1.
+int32_t tb_DialogAreaAt(int32_t x, int32_t y, const Rect* areas, int32_t count);
+
 // Message boxes. The texts appear unchanged under their fixed titles.
 void tb_Error(const char* text);  // "Error..."
 void tb_Attention(const char* text);  // "Attention!"
