@@ -398,6 +398,8 @@ void tb_SetMousePos(int32_t x, int32_t y);
 
 // Directories: where the program was started, and where its settings live (created when
 // missing). Both fill the buffer (zero-terminated, cut to size) and return the full length.
+// The settings folder is $XDG_CONFIG_HOME/tintamar, else .config/tintamar in $HOME or in the
+// home folder of the user's account; with none of them its length is 0.
 int32_t tb_GetCurrentDirectory(int32_t size, char* buffer);
 int32_t tb_GetWindowsDirectory(int32_t size, char* buffer);
 

@@ -179,6 +179,12 @@ wait_main_window() {
   wait_until "${1:-$E2E_TIMEOUT}" main_window_id || fail "the program's window did not appear"
 }
 
+# wait_room_drawn: waits until a fresh program has drawn its room (the blank picture's middle is
+# white): its window can be shown before its first picture is.
+wait_room_drawn() {
+  wait_pixel $((SCREEN_W / 2)) $((SCREEN_H / 2)) FFFFFF
+}
+
 screenshot() { import -window root "$1" 2>/dev/null || fail "screenshot failed"; }
 
 # region_sum X Y W H: a checksum of what the screen shows there.
