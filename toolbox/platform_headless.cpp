@@ -23,6 +23,7 @@ struct State {
     int presents = 0;
     Rect lastPresent;
     Rect window;
+    int endingSignal = 0;
 };
 
 State g;
@@ -49,12 +50,16 @@ bool playing() { return g.playing; }
 int cursor_id() { return g.cursor; }
 int presents() { return g.presents; }
 Rect last_present() { return g.lastPresent; }
+void set_ending_signal(int signal) { g.endingSignal = signal; }
 
 }  // namespace headless
 
 namespace platform {
 
+bool display_available() { return true; }
 bool start() { return true; }
+void watch_end_signals() {}
+int ending_signal() { return g.endingSignal; }
 void stop() {}
 int screen_depth() { return g.depth; }
 Rect desktop_rect() { return g.desktop; }
@@ -76,6 +81,11 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
     // Never blocks. Waiting forever on an empty queue would hang the test for good (a modal
     // loop that nothing can end), so that ends the test at once with the reason.
     if (g.events.empty()) {
+        if (g.endingSignal != 0) {
+            *event = TbEvent{};
+            event->kind = TB_EVENT_CLOSE;
+            return true;
+        }
         if (wait && timeoutMs < 0) {
             std::fprintf(stderr, "headless: waiting for an event, but the test queued none\n");
             std::abort();

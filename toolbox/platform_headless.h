@@ -29,5 +29,7 @@ bool playing();
 int cursor_id();
 int presents();  // how many rectangles were shown on the screen
 Rect last_present();
+// As if SIGTERM or SIGINT had come: close requests follow the queued events from then on.
+void set_ending_signal(int signal);
 
 }  // namespace headless

@@ -248,9 +248,15 @@ int32_t tb_UnionRect(const Rect* a, const Rect* b, Rect* dst);
 // ---------------------------------------------------------------------------------------------
 // Windows, dialogs, pointer images and message boxes
 
-// Starts the window system and makes sure only one copy of the program runs: returns 0 when
-// another copy is running (that copy is restored and brought forward) or there is no display.
+// Starts the window system and makes sure only one copy of the program runs: returns 1 when
+// this copy may go on, 0 when another copy is running (that copy is restored and brought
+// forward), -1 when there is no display to show the program on or the window system cannot run
+// there (said on standard error; no lock is taken without a display). From here on SIGTERM and
+// SIGINT end the program from any state: every event loop sees close requests and message
+// boxes end as if closed (see tb_EndingSignal).
 int32_t tb_RegisterWindowClass();
+// The SIGTERM or SIGINT that is ending the program, or 0.
+int32_t tb_EndingSignal();
 // Ends the window system at exit.
 void tb_CloseWindowSystem();
 
