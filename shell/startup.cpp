@@ -73,7 +73,8 @@ void idle_pass() {
 namespace {
 
 // Exit codes beyond the two the program is built around (0, and the quit message's code).
-constexpr int32_t kExitNoWindow = 1;  // no display, or no window could be opened on it
+constexpr int32_t kExitNoWindow = 1;    // no display, or no window could be opened on it
+constexpr int32_t kExitLeftovers = 70;  // the sanitizer build found table entries never disposed of
 
 // The main loop runs the idle pass whenever the queue is empty, then waits for the next event
 // instead of spinning: a key press wakes it, so the idle pass still sees the C key at once.
@@ -109,6 +110,10 @@ int32_t start_and_run() {
     scene_repaint_all();
 
     int32_t exitCode = run_main_loop();
+#if defined(TINTAMAR_SANITIZE)
+    // Everything has been released: whatever is still in the tables was forgotten.
+    if (tb_ReportLeftovers() > 0) exitCode = kExitLeftovers;
+#endif
     tb_CloseWindowSystem();
     return exitCode;
 }
@@ -117,8 +122,8 @@ int32_t start_and_run() {
 
 int32_t run_tintamar() {
     int32_t exitCode = start_and_run();
-    // Ended by SIGTERM or SIGINT: the shell's way of saying so.
+    // Ended by SIGTERM or SIGINT: the shell's way of saying so (unless something was forgotten).
     int32_t signal = tb_EndingSignal();
-    if (signal != 0) return 128 + signal;
+    if (signal != 0 && exitCode != kExitLeftovers) return 128 + signal;
     return exitCode;
 }

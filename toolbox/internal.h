@@ -108,6 +108,10 @@ TbColor stored_to_color(const DibImage& img, uint32_t value);
 uint32_t color_to_stored(const DibImage& img, TbColor color);
 const Palette& active_palette();
 
+// A table entry was just made: the sanitizer build remembers where, for tb_ReportLeftovers.
+enum class TableKind { Bitmap, Region };
+void note_made(TableKind kind, int32_t slot);
+
 // Dialogs live on the main window's pixels; these find a dialog's rectangle and pixels.
 bool dialog_rect(NativeWindow dialog, Rect* rect);
 

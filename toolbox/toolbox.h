@@ -259,6 +259,10 @@ int32_t tb_RegisterWindowClass();
 int32_t tb_EndingSignal();
 // Ends the window system at exit.
 void tb_CloseWindowSystem();
+// What is still in the bitmap and region tables: one line per entry on standard error (with
+// where it was made, in the sanitizer build), and how many there are. At the end of a run,
+// once everything has been released, there should be none.
+int32_t tb_ReportLeftovers();
 
 // Opens a top-level borderless window; the first one becomes the main window.
 WindowRef tb_OpenWindow(const Rect* rect, const char* title);
