@@ -241,6 +241,29 @@ TEST_F(Dialogs, HandTheQuitMessageBackToTheMainLoop) {
     EXPECT_EQ(e.key, 3);
 }
 
+// The main window hears nothing of the pointer while a dialog runs: once the dialog has gone
+// it is told where the pointer went, so that F1 opens the command menu there and not where the
+// pointer was before the dialog. A close request handed back is not followed by anything.
+TEST_F(Dialogs, TellTheMainWindowWhereThePointerWentOnceTheyEnd) {
+    headless::push_event(event_of(TB_EVENT_MOUSE_MOVE, 10, 10));
+    headless::push_event(event_of(TB_EVENT_SECONDARY_DOWN, 300, 200));
+    headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
+    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    TbEvent e;
+    ASSERT_EQ(tb_GetEvent(&e, 0), 1);
+    EXPECT_EQ(e.kind, TB_EVENT_MOUSE_MOVE);
+    EXPECT_EQ(e.x, 300);
+    EXPECT_EQ(e.y, 200);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
+
+    headless::push_event(event_of(TB_EVENT_MOUSE_MOVE, 10, 10));
+    headless::push_event(event_of(TB_EVENT_CLOSE));
+    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    ASSERT_EQ(tb_GetEvent(&e, 0), 1);
+    EXPECT_EQ(e.kind, TB_EVENT_CLOSE);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
+}
+
 // SIGTERM or SIGINT: a dialog ends at once and hands a close request to the main loop, which
 // keeps getting them; no box waits for an answer any more.
 TEST_F(Dialogs, EndAtOnceAndNoBoxWaitsWhenTheProgramIsEnding) {
