@@ -28,20 +28,18 @@ end_with() {
   pass "$3: $1 ended the program with $2 (seen gone after $ms ms)"
 }
 
-# Boxes before the window opens.
-start_display 1024x768x24
-start_program
-wait_window "Attention!"
-wait_until "$E2E_TIMEOUT" box_ready "$(window_ids "Attention!" | head -1)" || fail "the hint box never showed"
-end_with TERM 143 "the resolution hint's box"
-kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""
-
-start_display 640x480x8
-start_program
-wait_window "Attention!"
-wait_until "$E2E_TIMEOUT" box_ready "$(window_ids "Attention!" | head -1)" || fail "the refusal never showed"
-end_with INT 130 "the 8-bit refusal's box"
-kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""
+# box_before_the_window SCREEN SIGNAL EXIT_CODE WHAT: a box the program shows before its window
+# (the resolution hint above 800 x 600, the refusal of an 8-bit screen), ended by the signal.
+box_before_the_window() {
+  start_display "$1"
+  start_program
+  wait_window "Attention!"
+  wait_until "$E2E_TIMEOUT" box_ready "$(window_ids "Attention!" | head -1)" || fail "$4 never showed"
+  end_with "$2" "$3" "$4"
+  kill "$XVFB_PID"; wait "$XVFB_PID" 2>/dev/null; XVFB_PID=""
+}
+box_before_the_window 1024x768x24 TERM 143 "the resolution hint's box"
+box_before_the_window 640x480x8 INT 130 "the 8-bit refusal's box"
 
 # In the room.
 start_display 800x600x24

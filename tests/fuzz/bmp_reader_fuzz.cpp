@@ -10,9 +10,12 @@
 #include <cstring>
 #include <string>
 
+#include "fuzz_checks.h"
 #include "pictures/bmp_reader.h"
 
 namespace {
+
+using fuzz::check;
 
 int g_fileFd = -1;
 std::string g_filePath;
@@ -24,22 +27,10 @@ void remove_saved_folder() {
     rmdir(g_savedFolder.c_str());
 }
 
-// Message boxes count as failures: the reader must refuse a file quietly.
-int32_t box_is_a_failure(int32_t, const char* title, const char* text) {
-    std::fprintf(stderr, "unexpected box %s: %s\n", title, text);
-    std::abort();
-}
-
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    tb_SetMessageSink(box_is_a_failure);
+    tb_SetMessageSink(fuzz::box_is_a_failure);
     tb_Startup();
     g_fileFd = memfd_create("bmp-fuzz-input", MFD_CLOEXEC);
     check(g_fileFd >= 0, "memfd_create");

@@ -20,12 +20,15 @@
 #include <string>
 #include <vector>
 
+#include "fuzz_checks.h"
 #include "shell/preferences.h"
 #include "toolbox/toolbox.h"
 
 namespace fs = std::filesystem;
 
 namespace {
+
+using fuzz::check;
 
 fs::path g_root;      // the settings folder's parent: XDG_CONFIG_HOME
 fs::path g_settings;  // g_root / "tintamar" / "qoxtmr10.pfs"
@@ -43,17 +46,6 @@ enum class Stands {
     Pipe,
     Count
 };
-
-int32_t box_is_a_failure(int32_t, const char* title, const char* text) {
-    std::fprintf(stderr, "unexpected box %s: %s\n", title, text);
-    std::abort();
-}
-
-void check(bool condition, const char* what) {
-    if (condition) return;
-    std::fprintf(stderr, "broken: %s\n", what);
-    std::abort();
-}
 
 std::vector<uint8_t> bytes_of(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -104,7 +96,7 @@ void remove_root() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    tb_SetMessageSink(box_is_a_failure);
+    tb_SetMessageSink(fuzz::box_is_a_failure);
     char folder[] = "/dev/shm/tintamar-prefs-fuzz-XXXXXX";
     check(mkdtemp(folder) != nullptr, "mkdtemp");
     g_root = folder;
