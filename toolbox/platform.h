@@ -40,6 +40,8 @@ bool open_window(const Rect& screenRect, const char* title);
 void close_window();
 void move_window(const Rect& screenRect);
 void present(const DibImage& pixels, const Rect& rect);
+// After a message box or a dialog of its own: the window takes the keyboard back, and the keys
+// and clicks it was given while the box was up are dropped.
 void raise_window();
 void set_window_icon(const uint8_t* rgba, int width, int height);
 

@@ -127,6 +127,12 @@ void raise_window() {
     if (g_window == nullptr) return;
     SDL_RaiseWindow(g_window);
     SDL_SetWindowInputFocus(g_window);
+    // The room was shut while the box or dialog was up: keys and clicks it was given meanwhile
+    // are dropped, not acted on now (Escape pressed five times under a box would bring five
+    // more boxes). Pointer moves stay, so that the room knows where the pointer went.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
+    SDL_FlushEvents(SDL_MOUSEBUTTONDOWN, SDL_MOUSEWHEEL);
 }
 
 void set_window_icon(const uint8_t* rgba, int width, int height) {
