@@ -179,6 +179,15 @@ box_ready() {
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(($1))" ]
 }
 
+# key_in_window ID KEY: presses and releases the key in the window. A box closes on the press,
+# and xdotool then fails to send the release to a window that has gone and stops, leaving the
+# key down in the X server: its next press would count as a repeat of the held key and never
+# reach the program. So the key is released again, whatever happened.
+key_in_window() {
+  xdotool key --window "$1" "$2" 2>/dev/null
+  xdotool keyup "$2"
+}
+
 # answer_box TITLE [KEY]: presses a key (Return by default) in the message box so titled, once
 # it takes keys, and waits until it has gone.
 answer_box() {
@@ -186,7 +195,7 @@ answer_box() {
   wait_window "$1"
   id=$(window_ids "$1" | head -1)
   wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the box \"$1\" never took keys"
-  xdotool key --window "$id" "${2:-Return}"
+  key_in_window "$id" "${2:-Return}"
   wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "window \"$1\" did not go away"
 }
 

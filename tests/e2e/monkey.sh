@@ -98,8 +98,8 @@ answer_window() {
   rand 3
   for way in $R 1 2 1 2; do
     case $way in
-      0) note "answer \"$name\" Return"; xdotool key --window "$id" Return 2>/dev/null ;;
-      1) note "answer \"$name\" Escape"; xdotool key --window "$id" Escape 2>/dev/null ;;
+      0) note "answer \"$name\" Return"; key_in_window "$id" Return ;;
+      1) note "answer \"$name\" Escape"; key_in_window "$id" Escape ;;
       2) note "close \"$name\""; "$(dirname "$PROGRAM")/tests/xclose" "$id" 2>/dev/null ;;
     esac
     EVENT_COUNT=$((EVENT_COUNT + 1))
