@@ -9,7 +9,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-pil librsvg2-bin sox imagemagick
   fonts-comic-neue fonts-liberation2 fonts-urw-base35 fonts-noto-color-emoji fonts-dejavu-core
-  xvfb xdotool x11-utils poppler-utils xdg-utils xdg-user-dirs
+  xvfb xdotool x11-utils poppler-utils xdg-utils xdg-user-dirs libnss-wrapper
   scdoc desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Tintamar and runs every test: the unit and end-to-end tests
-# of the normal build, then the unit tests again under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# of the normal build; then under AddressSanitizer and UndefinedBehaviorSanitizer the unit tests,
+# the end-to-end tests and the monkey test again (any report from the real program fails its
+# test); then the fuzz targets.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -15,13 +16,14 @@ bash scripts/build.sh build
 bash scripts/build.sh build-asan -DTINTAMAR_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --output-on-failure -j "$jobs" -L unit --timeout 600)
+  ctest --output-on-failure -j "$jobs" -L 'unit|e2e|monkey' --timeout 600)
 
-# --- BMP reader fuzzing ---------------------------------------------------------------------
-# A clang build of only the fuzz target (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer),
-# then about a minute of fuzzing over the seeds and every file that ever broke the reader.
+# --- Fuzzing ----------------------------------------------------------------------------------
+# A clang build of only the fuzz targets (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer),
+# then well under a minute of fuzzing each, side by side: the BMP reader over the seeds and every
+# file that ever broke it, and the preferences file.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DTINTAMAR_FUZZ=ON > build-fuzz.configure.log 2>&1 || { cat build-fuzz.configure.log; exit 1; }
-cmake --build build-fuzz -j "$jobs" --target bmp_reader_fuzz
-(cd build-fuzz && ctest --output-on-failure -L fuzz)
-# --- end of BMP reader fuzzing --------------------------------------------------------------
+cmake --build build-fuzz -j "$jobs" --target bmp_reader_fuzz preferences_fuzz
+(cd build-fuzz && ctest --output-on-failure -j "$jobs" -L fuzz)
+# --- end of fuzzing ---------------------------------------------------------------------------

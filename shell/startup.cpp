@@ -64,6 +64,8 @@ bool create_main_window() {
     if (desktop.right - desktop.left > 800 || desktop.bottom - desktop.top > 600) {
         tb_Attention(kResolutionHint);
     }
+    // Ended by a signal while the hint was up: no window to open.
+    if (tb_EndingSignal() != 0) return false;
     g_app.desktop = desktop;
     g_app.mainWindow = tb_OpenWindow(&g_app.desktop, "Tintamar");
     if (g_app.mainWindow == -1) return false;
@@ -101,8 +103,30 @@ void idle_pass() {
     scene_compose_picture();
 }
 
-int32_t run_tintamar() {
-    if (tb_RegisterWindowClass() == 0) return 0;
+namespace {
+
+// Exit codes beyond the two the program is built around (0, and the quit message's code).
+constexpr int32_t kExitNoWindow = 1;    // no display, or no window could be opened on it
+constexpr int32_t kExitLeftovers = 70;  // the sanitizer build found table entries never disposed of
+
+// The main loop runs the idle pass whenever the queue is empty, then waits for the next event
+// instead of spinning: a key press wakes it, so the idle pass still sees the C key at once.
+int32_t run_main_loop() {
+    for (;;) {
+        TbEvent e;
+        if (tb_GetEvent(&e, 0) == 0) {
+            idle_pass();
+            if (tb_GetEvent(&e, 1) == 0) continue;
+        }
+        if (e.kind == TB_EVENT_QUIT) return e.key;
+        window_proc(&e);
+    }
+}
+
+int32_t start_and_run() {
+    int32_t registered = tb_RegisterWindowClass();
+    if (registered == 0) return 0;
+    if (registered < 0) return kExitNoWindow;
     if (tb_GetScreenDepth() == 8) {
         tb_Attention(kEightBitRefusal);
         tb_CloseWindowSystem();
@@ -111,7 +135,7 @@ int32_t run_tintamar() {
     prepare_user_folder();
     if (!create_main_window()) {
         tb_CloseWindowSystem();
-        return 0;
+        return kExitNoWindow;
     }
     startup_init();
     tb_SetPointerMode(2);
@@ -119,21 +143,21 @@ int32_t run_tintamar() {
     menu_build();
     scene_repaint_all();
 
-    // The loop runs the idle pass whenever the queue is empty, then waits for the next event
-    // instead of spinning: a key press wakes it, so the idle pass still sees the C key at once.
-    int32_t exitCode = 0;
-    for (;;) {
-        TbEvent e;
-        if (tb_GetEvent(&e, 0) == 0) {
-            idle_pass();
-            if (tb_GetEvent(&e, 1) == 0) continue;
-        }
-        if (e.kind == TB_EVENT_QUIT) {
-            exitCode = e.key;
-            break;
-        }
-        window_proc(&e);
-    }
+    int32_t exitCode = run_main_loop();
+#if defined(TINTAMAR_SANITIZE)
+    // Everything has been released: whatever is still in the tables was forgotten.
+    if (tb_ReportLeftovers() > 0) exitCode = kExitLeftovers;
+#endif
     tb_CloseWindowSystem();
+    return exitCode;
+}
+
+}  // namespace
+
+int32_t run_tintamar() {
+    int32_t exitCode = start_and_run();
+    // Ended by SIGTERM or SIGINT: the shell's way of saying so (unless something was forgotten).
+    int32_t signal = tb_EndingSignal();
+    if (signal != 0 && exitCode != kExitLeftovers) return 128 + signal;
     return exitCode;
 }

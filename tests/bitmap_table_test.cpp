@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "resources/resources.h"
 #include "test_support.h"
@@ -175,4 +176,26 @@ TEST(BitmapTable, AResourceBitmapRewritesTheCallersRect) {
     EXPECT_EQ(tb_GetBitmapWidth(b), h.width);
     EXPECT_NE(tb_GetBitmapDC(b), 0);
     EXPECT_TRUE(shown_boxes().empty());
+}
+
+// At the end of a run whatever is still in the bitmap and region tables is named, one line each.
+TEST(BitmapTable, LeftoversInTheTablesAreNamedOneLineEach) {
+    fresh_toolbox();
+    EXPECT_EQ(tb_ReportLeftovers(), 0);
+    BitmapRef bitmap = make_bitmap(20, 10);
+    const int32_t triangle[] = {0, 0, 10, 0, 0, 10, TB_POLY_END, TB_POLY_END};
+    RegionRef polygon = tb_CreateRegion(triangle);
+    RegionRef circle = tb_CreateCircleRegion(50, 60, 5);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(tb_ReportLeftovers(), 3);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("bitmap 0 (20 x 10, 24-bit) was never disposed of"), std::string::npos);
+    EXPECT_NE(said.find("region 0 (polygon around 0, 0 - 10, 10) was never disposed of"),
+              std::string::npos);
+    EXPECT_NE(said.find("region 1 (ellipse around 45, 55 - 55, 65) was never disposed of"),
+              std::string::npos);
+    tb_DisposeBitmap(bitmap);
+    tb_DisposeRegion(polygon);
+    tb_DisposeRegion(circle);
+    EXPECT_EQ(tb_ReportLeftovers(), 0);
 }

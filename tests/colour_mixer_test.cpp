@@ -148,8 +148,9 @@ TEST_F(ColourMixer, PressesPickReleasesDecideAndEscapeChangesNothing) {
         EXPECT_EQ(got.red, c.colour.red);
         EXPECT_EQ(got.green, c.colour.green);
         EXPECT_EQ(got.blue, c.colour.blue);
+        // Every step was taken by the mixer; the room only hears where the pointer went.
         TbEvent left;
-        EXPECT_EQ(tb_GetEvent(&left, 0), 0);  // every step was taken by the mixer
+        while (tb_GetEvent(&left, 0) != 0) EXPECT_EQ(left.kind, TB_EVENT_MOUSE_MOVE);
     }
     EXPECT_TRUE(shown_boxes().empty());
 }

@@ -135,6 +135,60 @@ TEST_F(PaintToolsTest, PaintbrushAtThePictureEdgeStaysInside) {
     EXPECT_TRUE(shown_boxes().empty());
 }
 
+// At the edge the blob keeps the colour painted: the blur sees the picture go on past the
+// edge instead of black. Yellow on white only ever mixes into colours with full red and green;
+// a dark seam along the edge would lower them.
+TEST_F(PaintToolsTest, PaintbrushAtTheEdgeKeepsTheColourPaintedThere) {
+    const Point dabs[] = {{0, 20}, {39, 20}, {20, 0}, {20, 39}, {0, 0}, {39, 39}, {1, 20}};
+    for (Point dab : dabs) {
+        SCOPED_TRACE(::testing::Message() << dab.x << "," << dab.y);
+        fill(kWhite);
+        tool.size = 24;
+        colour(kFull, kFull, 0);
+        paintbrush_press(&tool, dab.x, dab.y);
+        paintbrush_release(&tool, dab.x, dab.y);
+        EXPECT_EQ(pixel_rgb(picture, dab.x, dab.y), 0xFFFF00u);
+        int32_t darkened = 0;
+        for (int32_t y = 0; y < 40; ++y) {
+            for (int32_t x = 0; x < 40; ++x) darkened += (pixel_rgb(picture, x, y) >> 8) != 0xFFFF;
+        }
+        EXPECT_EQ(darkened, 0);
+    }
+}
+
+// Away from the edge a dab gives exactly the pixels it always gave (the hashes were taken
+// before dabs at the edge were mended).
+TEST_F(PaintToolsTest, PaintbrushAwayFromTheEdgeGivesTheSamePixelsAsBefore) {
+    struct Case {
+        int32_t x, y, size;
+        uint64_t picture;  // FNV-1a of the picture's pixels afterwards
+    };
+    const Case cases[] = {
+        {20, 20, 16, 17831428325765956929u},
+        {20, 20, 36, 11735477474397324507u},
+        {18, 21, 24, 1128442055737701048u},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << "," << c.y << " size " << c.size);
+        for (int32_t y = 0; y < 40; ++y) {
+            for (int32_t x = 0; x < 40; ++x) {
+                set_pixel_rgb(picture, x, y, (x * 7 + y * 13) % 5 == 0 ? 0x3080C0u : kWhite);
+            }
+        }
+        tool.size = c.size;
+        colour(kFull, 20000, 0);
+        paintbrush_press(&tool, c.x, c.y);
+        paintbrush_release(&tool, c.x, c.y);
+        uint64_t hash = 1469598103934665603u;
+        for (int32_t y = 0; y < 40; ++y) {
+            for (int32_t x = 0; x < 40; ++x) {
+                hash = (hash ^ pixel_rgb(picture, x, y)) * 1099511628211u;
+            }
+        }
+        EXPECT_EQ(hash, c.picture);
+    }
+}
+
 TEST_F(PaintToolsTest, PaintbrushLoopsItsSoundUntilRelease) {
     tool.size = 16;
     tool.soundId = kSoundPaintbrush;

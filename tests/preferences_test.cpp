@@ -3,8 +3,11 @@
 #include "shell/preferences.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -34,6 +37,16 @@ std::vector<uint8_t> file_of(int32_t sound, int32_t fit, int32_t animated, int32
     auto b = le32(light);
     bytes.insert(bytes.end(), b.begin(), b.end());
     return bytes;
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> folder_entries(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 class PreferencesFile : public ::testing::Test {
@@ -165,15 +178,91 @@ TEST_F(PreferencesFile, SavingReplacesTheFileWholeOrNotAtAll) {
     ASSERT_EQ(stat(path.c_str(), &after), 0);
     EXPECT_NE(before.st_ino, after.st_ino);  // a new file took the old one's name
     EXPECT_EQ(read_file(), file_of(1, 1, 1, 0));
-    for (const auto& entry : fs::directory_iterator(path.parent_path())) {
-        EXPECT_EQ(entry.path().filename(), "qoxtmr10.pfs");  // no temporary left behind
-    }
+    EXPECT_EQ(folder_entries(path.parent_path()), std::vector<std::string>{"qoxtmr10.pfs"});
 
-    // When the new file cannot be written, the old one stays as it was.
-    fs::path blocked = path;
-    blocked += ".new";
-    fs::create_directories(blocked);
+    // When the new file cannot be written whole, the old one stays as it was and no part of
+    // the new one is left beside it.
+    struct rlimit before_limit {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before_limit), 0);
+    struct rlimit small = before_limit;
+    small.rlim_cur = 100;
+    auto old_handler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     g_prefs.soundOn = 0;
-    EXPECT_FALSE(preferences_save());
+    bool saved = preferences_save();
+    setrlimit(RLIMIT_FSIZE, &before_limit);
+    signal(SIGXFSZ, old_handler);
+    EXPECT_FALSE(saved);
     EXPECT_EQ(read_file(), file_of(1, 1, 1, 0));
+    EXPECT_EQ(folder_entries(path.parent_path()), std::vector<std::string>{"qoxtmr10.pfs"});
+}
+
+// A settings file that is a symbolic link stays one: saving writes the file it leads to,
+// through a new file in that file's own folder; a link to something that is not a regular file,
+// or links that go round, are never replaced, and the settings then stay in memory.
+TEST_F(PreferencesFile, LinksAreWrittenThroughAndNeverReplaced) {
+    struct Case {
+        const char* what;
+        const char* linkTo;  // relative to root; "/dev/null" as it is
+        bool targetHasFile;  // the target holds a file of (0, 0, 0, 0) before the start
+        bool written;        // the target ends up holding the saved settings
+    };
+    const Case cases[] = {
+        {"a file in another folder", "elsewhere/real.pfs", true, true},
+        {"a missing file in another folder", "elsewhere/real.pfs", false, true},
+        {"a link to a file", "elsewhere/second-link", true, true},
+        {"a device", "/dev/null", false, false},
+        {"a folder", "elsewhere", false, false},
+        {"a loop", "tintamar/qoxtmr10.pfs", false, false},
+        {"a missing folder", "nowhere/real.pfs", false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fs::remove_all(root / "tintamar");
+        fs::remove_all(root / "elsewhere");
+        fs::create_directories(root / "tintamar");
+        fs::create_directories(root / "elsewhere");
+        fs::path real = root / "elsewhere" / "real.pfs";
+        fs::create_symlink("real.pfs", root / "elsewhere" / "second-link");
+        if (c.targetHasFile) {
+            std::ofstream out(real, std::ios::binary);
+            std::vector<uint8_t> zeros = file_of(0, 0, 0, 0);
+            out.write(reinterpret_cast<const char*>(zeros.data()), 276);
+        }
+        fs::path linkTo = c.linkTo[0] == '/' ? fs::path(c.linkTo) : root / c.linkTo;
+        fs::create_symlink(linkTo, path);
+
+        load();
+        if (c.targetHasFile) {
+            expect_settings(0, 0, 0, 0);
+        } else {
+            expect_settings(1, 1, 1, 1);
+        }
+        g_prefs.soundOn = 7;
+        EXPECT_EQ(preferences_save(), c.written);
+
+        EXPECT_TRUE(fs::is_symlink(path));
+        EXPECT_EQ(fs::read_symlink(path), linkTo);
+        EXPECT_EQ(folder_entries(root / "tintamar"), std::vector<std::string>{"qoxtmr10.pfs"});
+        if (c.written) {
+            std::vector<uint8_t> expected =
+                c.targetHasFile ? file_of(7, 0, 0, 0) : file_of(7, 1, 1, 1);
+            EXPECT_EQ(read_file(), expected);
+            EXPECT_TRUE(fs::is_symlink(root / "elsewhere" / "second-link"));
+            EXPECT_EQ(folder_entries(root / "elsewhere"),
+                      (std::vector<std::string>{"real.pfs", "second-link"}));
+        }
+    }
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+}
+
+// A pipe where the file should be is neither waited on nor replaced.
+TEST_F(PreferencesFile, APipeIsNeitherReadNorReplaced) {
+    fs::create_directories(path.parent_path());
+    ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    g_prefs = Preferences{0, 0, 0, 0};
+    load();
+    expect_settings(1, 1, 1, 1);
+    EXPECT_FALSE(preferences_save());
+    EXPECT_TRUE(fs::is_fifo(path));
 }

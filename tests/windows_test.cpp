@@ -234,6 +234,46 @@ TEST_F(Dialogs, HandTheQuitMessageBackToTheMainLoop) {
     EXPECT_EQ(e.key, 3);
 }
 
+// The main window hears nothing of the pointer while a dialog runs: once the dialog has gone
+// it is told where the pointer went, so that F1 opens the command menu there and not where the
+// pointer was before the dialog. A close request handed back is not followed by anything.
+TEST_F(Dialogs, TellTheMainWindowWhereThePointerWentOnceTheyEnd) {
+    headless::push_event(event_of(TB_EVENT_MOUSE_MOVE, 10, 10));
+    headless::push_event(event_of(TB_EVENT_SECONDARY_DOWN, 300, 200));
+    headless::push_event(event_of(TB_EVENT_KEY_DOWN, 0, 0, TB_VK_ESCAPE));
+    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    TbEvent e;
+    ASSERT_EQ(tb_GetEvent(&e, 0), 1);
+    EXPECT_EQ(e.kind, TB_EVENT_MOUSE_MOVE);
+    EXPECT_EQ(e.x, 300);
+    EXPECT_EQ(e.y, 200);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
+
+    headless::push_event(event_of(TB_EVENT_MOUSE_MOVE, 10, 10));
+    headless::push_event(event_of(TB_EVENT_CLOSE));
+    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    ASSERT_EQ(tb_GetEvent(&e, 0), 1);
+    EXPECT_EQ(e.kind, TB_EVENT_CLOSE);
+    EXPECT_EQ(tb_GetEvent(&e, 0), 0);
+}
+
+// SIGTERM or SIGINT: a dialog ends at once and hands a close request to the main loop, which
+// keeps getting them; no box waits for an answer any more.
+TEST_F(Dialogs, EndAtOnceAndNoBoxWaitsWhenTheProgramIsEnding) {
+    headless::push_event(event_of(TB_EVENT_MOUSE_MOVE, 5, 5));
+    headless::set_ending_signal(15);
+    EXPECT_EQ(tb_DoDialog(156, recording_dialog), 0);
+    for (int i = 0; i < 2; ++i) {
+        TbEvent e;
+        ASSERT_EQ(tb_GetEvent(&e, 1), 1);
+        EXPECT_EQ(e.kind, TB_EVENT_CLOSE);
+    }
+    EXPECT_EQ(tb_AskYesNo("Save your picture?"), -1);
+    tb_Attention("Press the Remote Control");
+    EXPECT_TRUE(shown_boxes().empty());
+    EXPECT_EQ(tb_EndingSignal(), 15);
+}
+
 // What the main window does with the events a dialog passes on: it draws itself again in a
 // flat colour when asked to (a scene that is ready), and notes every event it gets.
 namespace {

@@ -133,6 +133,7 @@ BitmapRef tb_CreateBitmap(Rect* rect, int32_t source, int32_t depth) {
     // The slot's stored clip rect, colours and font settings carry over to the new bitmap,
     // but its drawing context is new: no restriction is in force until a copy applies one.
     s.clip.applied = Rect{-1, -1, -1, -1};
+    note_made(TableKind::Bitmap, slot);
     return slot;
 }
 

@@ -7,6 +7,8 @@ namespace {
 TbMessageSink g_sink = nullptr;
 
 int32_t show(int32_t kind, platform::Box box, const char* title, const char* text) {
+    // The program is ending on a signal: nobody is left to answer.
+    if (platform::ending_signal() != 0) return -1;
     if (g_sink != nullptr) return g_sink(kind, title, text);
     return platform::message_box(box, title, text);
 }

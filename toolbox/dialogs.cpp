@@ -34,6 +34,9 @@ struct Dialog {
     DibImage under;  // main-window pixels the dialog covers
     Rect underRect;
     DialogTimer timers[kMaxTimers];
+    bool pointerSeen = false;  // where the last pointer event inside the loop happened
+    Point pointer;
+    bool handedBack = false;  // a close or quit request went back to the main loop
 };
 
 Dialog g_dialogs[kMaxDialogs];
@@ -120,7 +123,29 @@ void redraw_after_main(NativeWindow native, Dialog& d, const TbEvent& e) {
     d.proc(native, TB_WM_PAINT, 0, 0);
 }
 
+bool is_pointer_event(const TbEvent& e) {
+    return e.kind == TB_EVENT_MOUSE_MOVE || e.kind == TB_EVENT_BUTTON_DOWN ||
+           e.kind == TB_EVENT_BUTTON_UP || e.kind == TB_EVENT_DOUBLE_CLICK ||
+           e.kind == TB_EVENT_SECONDARY_DOWN;
+}
+
+// The main window sees no pointer event while a dialog runs: once the dialog has gone it is
+// told where the pointer went meanwhile, so that what it shows under the pointer, and where
+// it opens things at the pointer (the command menu on F1), follow the pointer.
+void tell_main_where_the_pointer_is(const Dialog& d) {
+    if (!d.pointerSeen || d.handedBack) return;
+    TbEvent move;
+    move.kind = TB_EVENT_MOUSE_MOVE;
+    move.x = d.pointer.x;
+    move.y = d.pointer.y;
+    platform::post_event(move);
+}
+
 void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
+    if (is_pointer_event(e)) {
+        d.pointerSeen = true;
+        d.pointer = Point{e.x, e.y};
+    }
     int32_t x = e.x - d.rect.left;
     int32_t y = e.y - d.rect.top;
     bool inside = tb_PtInRect(e.x, e.y, &d.rect) != 0;
@@ -178,6 +203,7 @@ void handle_event(NativeWindow native, Dialog& d, const TbEvent& e) {
             // Not for a dialog: hand it back to the main loop once the dialog is gone.
             tb_EndDialog(native, 0);
             platform::post_event(e);
+            d.handedBack = true;
             break;
         default:
             tb_DispatchToMain(&e);
@@ -222,6 +248,7 @@ int32_t tb_DoDialog(int16_t templateId, TbDialogProc proc) {
         if (!d.ended) fire_timers(native, d);
     }
     restore_under(d);
+    tell_main_where_the_pointer_is(d);
     int32_t result = d.result;
     d.open = false;
     return result;

@@ -1,5 +1,8 @@
 // The directory the program was started in, and the folder its settings live in
-// ($XDG_CONFIG_HOME/tintamar, else ~/.config/tintamar), created when missing.
+// ($XDG_CONFIG_HOME/tintamar, else .config/tintamar in the home folder), created when missing.
+#include <pwd.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -22,14 +25,33 @@ int32_t fill(int32_t size, char* buffer, const std::string& text) {
     return static_cast<int32_t>(text.size());
 }
 
+// The home folder: $HOME, else the one of the user's account entry; empty when there is none.
+// Never a folder shared with other users, such as the temporary one.
+std::string home_folder() {
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && home[0] == '/') return home;
+    long size = sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::string buffer(size > 0 ? static_cast<size_t>(size) : 16384, '\0');
+    passwd entry{};
+    passwd* found = nullptr;
+    if (getpwuid_r(getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 ||
+        found == nullptr || found->pw_dir == nullptr || found->pw_dir[0] != '/') {
+        return {};
+    }
+    return found->pw_dir;
+}
+
+// Empty when the user has no home folder and no settings folder is named: the settings then
+// stay in memory.
 std::string settings_directory() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     std::filesystem::path base;
     if (xdg != nullptr && xdg[0] == '/') {
         base = xdg;
     } else {
-        const char* home = std::getenv("HOME");
-        base = std::filesystem::path(home != nullptr && home[0] != 0 ? home : "/tmp") / ".config";
+        std::string home = home_folder();
+        if (home.empty()) return {};
+        base = std::filesystem::path(home) / ".config";
     }
     std::filesystem::path dir = base / "tintamar";
     std::error_code ignored;

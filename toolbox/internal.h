@@ -151,6 +151,10 @@ const Palette& active_palette();
 // UTF-8 where it is valid, otherwise the single byte as a Latin-1 character.
 uint32_t next_character(const char* text, int32_t length, int32_t* index);
 
+// A table entry was just made: the sanitizer build remembers where, for tb_ReportLeftovers.
+enum class TableKind { Bitmap, Region };
+void note_made(TableKind kind, int32_t slot);
+
 // Dialogs live on the main window's pixels; these find a dialog's rectangle and pixels.
 bool dialog_rect(NativeWindow dialog, Rect* rect);
 

@@ -12,9 +12,21 @@
 
 namespace platform {
 
-// Starts the window system. False when there is no display at all.
+// Whether there is a display to show the program on; when there is none, says so on standard
+// error and returns false. Asked before anything else of the window system.
+bool display_available();
+// Starts the window system. False when it cannot run on the display (said on standard error).
 bool start();
+// Ends it at exit; from here on the program is leaving in good order.
 void stop();
+
+// Ending on SIGTERM and SIGINT. Once watch_end_signals() has run, a signal is only noted:
+// ending_signal() returns it (0 before any), next_event() returns close requests from then on,
+// and message boxes end as if closed, so that every loop ends what it runs and the program
+// leaves as when its window is closed. A second signal, or a second going by before stop(),
+// ends the program at once.
+void watch_end_signals();
+int ending_signal();
 
 // Bits per pixel of the screen as the display server reports it (0 when unknown).
 int screen_depth();
@@ -30,6 +42,8 @@ bool open_window(const Rect& screenRect, const char* title);
 void close_window();
 void move_window(const Rect& screenRect);
 void present(const DibImage& pixels, const Rect& rect);
+// After a message box or a dialog of its own: the window takes the keyboard back, and the keys
+// and clicks it was given while the box was up are dropped.
 void raise_window();
 void set_window_icon(const uint8_t* rgba, int width, int height);
 

@@ -42,6 +42,8 @@ struct State {
     std::deque<int> chooserAnswers;  // 1 a path (from chooserPaths), 0 cancel, -1 unavailable
     std::deque<std::string> chooserPaths;
     std::vector<headless::FileRequestSeen> fileRequests;
+    // Signals
+    int endingSignal = 0;
 };
 
 constexpr NativeWindow kModelessDialog = 300;
@@ -96,11 +98,16 @@ int print_dialogs_shown() { return g.printDialogs; }
 const std::vector<PrintedPage>& printed_pages() { return g.printed; }
 int abandoned_jobs() { return g.abandoned; }
 
+void set_ending_signal(int signal) { g.endingSignal = signal; }
+
 }  // namespace headless
 
 namespace platform {
 
+bool display_available() { return true; }
 bool start() { return true; }
+void watch_end_signals() {}
+int ending_signal() { return g.endingSignal; }
 void stop() {}
 int screen_depth() { return g.depth; }
 Rect desktop_rect() { return g.desktop; }
@@ -122,6 +129,11 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
     // Never blocks. Waiting forever on an empty queue would hang the test for good (a modal
     // loop that nothing can end), so that ends the test at once with the reason.
     if (g.events.empty()) {
+        if (g.endingSignal != 0) {
+            *event = TbEvent{};
+            event->kind = TB_EVENT_CLOSE;
+            return true;
+        }
         if (wait && timeoutMs < 0) {
             std::fprintf(stderr, "headless: waiting for an event, but the test queued none\n");
             std::abort();

@@ -34,6 +34,8 @@ bool playing();
 int cursor_id();
 int presents();  // how many rectangles were shown on the screen
 Rect last_present();
+// As if SIGTERM or SIGINT had come: close requests follow the queued events from then on.
+void set_ending_signal(int signal);
 
 // Modeless dialogs: the one open (title empty when none), and a person pressing its button.
 std::string modeless_dialog_title();

@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <X11/Xlib.h>
 
+#include "toolbox/box_face.h"
+
 namespace sdl_platform {
 
 // The window class that lets a second copy find the running one's window.
@@ -18,6 +20,16 @@ SDL_Window* main_window();
 Display* query_display();
 // A stray X error must never end the program; installs the handler that only notes it.
 void keep_x_errors_harmless();
+
+// Readable once an ending signal has come (and from then on); -1 when it could not be made.
+int ending_wake_fd();
+// The program has reached the end of its orderly way out: no more hurry.
+void orderly_end_reached();
+
+// A message box of our own drawn straight on X11, for screens GTK cannot draw on (8 bits per
+// pixel, with a colour map): the icon, the text wrapped to fit the screen, and OK or Yes and No.
+// Returns 1 for OK or Yes, 0 for No, -1 when closed otherwise or ended by a signal.
+int x11_message_box(tb::BoxIcon icon, bool yesNo, const char* title, const char* text);
 
 // The audio device runs only while a sound plays; called whenever the event loop wakes.
 void pause_when_silent();

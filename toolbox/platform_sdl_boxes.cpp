@@ -1,5 +1,5 @@
 // The real window system's message boxes and pointer images: native GTK boxes where GTK can
-// run on the display, SDL's own boxes elsewhere; pointer images made once per id.
+// run on the display, our own X11 boxes elsewhere; pointer images made once per id.
 #include <SDL.h>
 
 #include <map>
@@ -23,41 +23,29 @@ void free_cursors() {
 
 }  // namespace sdl_platform
 
+using tb::BoxIcon;
+
 namespace platform {
 
 int message_box(Box kind, const char* title, const char* text) {
-    // GTK needs a true-colour screen; on anything else SDL's own boxes still work.
+    // The toolbox's table of boxes: an error has the exclamation icon, a question the question
+    // icon and Yes and No, the two notices the information icon.
+    const BoxIcon icon = kind == Box::Error   ? BoxIcon::Exclamation
+                         : kind == Box::YesNo ? BoxIcon::Question
+                                              : BoxIcon::Information;
+    const bool yesNo = kind == Box::YesNo;
+    int answer = -1;
+    // GTK needs a true-colour screen; on anything else our own X11 box is shown.
     if (gtk_ready()) {
-        GtkBoxKind gtkKind = kind == Box::Error   ? GtkBoxKind::Warning
-                             : kind == Box::YesNo ? GtkBoxKind::Question
-                                                  : GtkBoxKind::Information;
-        int answer = gtk_message_box(gtkKind, title, text);
-        raise_window();
-        return answer;
-    }
-    SDL_MessageBoxButtonData ok[] = {
-        {SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT, 1,
-         "OK"}};
-    SDL_MessageBoxButtonData yesNo[] = {{SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT, 1, "Yes"},
-                                        {0, 0, "No"}};
-    SDL_MessageBoxData data{};
-    data.flags = kind == Box::Error ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
-    // Errors and questions are system-modal and belong to no window; notices to the main one.
-    data.window = (kind == Box::Attention || kind == Box::Information) ? sdl_platform::main_window()
-                                                                       : nullptr;
-    data.title = title;
-    data.message = text;
-    if (kind == Box::YesNo) {
-        data.numbuttons = 2;
-        data.buttons = yesNo;
+        GtkBoxKind gtkKind = icon == BoxIcon::Exclamation ? GtkBoxKind::Warning
+                             : icon == BoxIcon::Question  ? GtkBoxKind::Question
+                                                          : GtkBoxKind::Information;
+        answer = gtk_message_box(gtkKind, title, text);
     } else {
-        data.numbuttons = 1;
-        data.buttons = ok;
+        answer = sdl_platform::x11_message_box(icon, yesNo, title, text);
     }
-    int pressed = -1;
-    if (SDL_ShowMessageBox(&data, &pressed) != 0) pressed = -1;
     raise_window();
-    return pressed;
+    return answer;
 }
 
 void set_cursor(int id, const uint8_t* rgba, int width, int height, int hotX, int hotY) {

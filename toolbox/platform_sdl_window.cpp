@@ -17,6 +17,8 @@ using sdl_platform::pause_when_silent;
 
 namespace {
 
+constexpr int kWakeSlice = 250;  // milliseconds
+
 SDL_Window* g_window = nullptr;
 std::deque<TbEvent> g_posted;
 Rect g_lastDesktop;
@@ -81,9 +83,16 @@ bool start() {
     // Our pixels go straight to the window: no GPU renderer behind the window surface, whose
     // start-up alone would cost a third of a second.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
-    // Without an X display SDL quietly picks a driver that shows nothing (the offscreen one),
-    // and the program would run on where nobody can see it: no display means no start.
+    // SIGTERM and SIGINT are ours (watch_end_signals): they must reach the message boxes and
+    // dialogs too, not only SDL's queue.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // X11 or nothing: any other driver SDL might fall back on (the offscreen one) shows nothing,
+    // and the program would run on where nobody can see it.
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "tintamar: the window system could not start: %s\n", SDL_GetError());
+        return false;
+    }
     const char* driver = SDL_GetCurrentVideoDriver();
     if (driver == nullptr || std::strcmp(driver, "x11") != 0) {
         std::fprintf(stderr, "tintamar: no X display to open the window on\n");
@@ -102,6 +111,7 @@ void stop() {
     g_window = nullptr;
     SDL_Quit();
     keep_x_errors_harmless();  // SDL puts back the handler it found
+    sdl_platform::orderly_end_reached();
 }
 
 bool open_window(const Rect& screenRect, const char* title) {
@@ -132,6 +142,12 @@ void raise_window() {
     if (g_window == nullptr) return;
     SDL_RaiseWindow(g_window);
     SDL_SetWindowInputFocus(g_window);
+    // The room was shut while the box or dialog was up: keys and clicks it was given meanwhile
+    // are dropped, not acted on now (Escape pressed five times under a box would bring five
+    // more boxes). Pointer moves stay, so that the room knows where the pointer went.
+    SDL_PumpEvents();
+    SDL_FlushEvents(SDL_KEYDOWN, SDL_TEXTINPUT);
+    SDL_FlushEvents(SDL_MOUSEBUTTONDOWN, SDL_MOUSEWHEEL);
 }
 
 void set_window_icon(const uint8_t* rgba, int width, int height) {
@@ -290,13 +306,19 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
             g_posted.pop_front();
             return true;
         }
+        if (ending_signal() != 0) {
+            *event = TbEvent{};
+            event->kind = TB_EVENT_CLOSE;
+            return true;
+        }
         SDL_Event s;
         int got = 0;
         if (!wait) {
             got = SDL_PollEvent(&s);
         } else {
-            // Wake now and then to notice a desktop that changed size.
-            int slice = timeoutMs < 0 ? 1000 : std::min(timeoutMs, 1000);
+            // Wake now and then to notice a desktop that changed size, and an ending signal
+            // (SDL's wait goes on through a signal).
+            int slice = timeoutMs < 0 ? kWakeSlice : std::min(timeoutMs, kWakeSlice);
             got = SDL_WaitEventTimeout(&s, slice);
             if (got == 0) {
                 pause_when_silent();

@@ -159,6 +159,27 @@ void keep_x_errors_harmless() { XSetErrorHandler(ignore_x_error); }
 
 namespace platform {
 
+bool display_available() {
+    keep_x_errors_harmless();  // before the first connection to the X server
+    Display* d = XOpenDisplay(nullptr);
+    if (d != nullptr) {
+        XCloseDisplay(d);
+        return true;
+    }
+    const char* name = std::getenv("DISPLAY");
+    if (name == nullptr || name[0] == 0) {
+        std::fprintf(stderr,
+                     "tintamar: there is no display to open the window on (DISPLAY is not set);"
+                     " start Tintamar from the desktop\n");
+    } else {
+        std::fprintf(stderr,
+                     "tintamar: cannot open the X display \"%s\" to show the window on: no X "
+                     "server answers there, or it does not let this user in\n",
+                     name);
+    }
+    return false;
+}
+
 int screen_depth() {
     Display* d = XOpenDisplay(nullptr);
     if (d == nullptr) return 0;
@@ -182,7 +203,6 @@ Rect desktop_rect() {
 }
 
 bool claim_single_instance() {
-    keep_x_errors_harmless();  // before the first connection to the X server
     g_lockFd = open(lock_path().c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (g_lockFd < 0) return true;  // cannot tell: let this copy run
     // The kernel drops the lock when the process ends, however it ends.

@@ -115,6 +115,7 @@ RegionRef tb_CreateRegion(const int32_t* points) {
     r.box = bounds;
     r.isEllipse = 0;
     r.free = 0;
+    note_made(TableKind::Region, slot);
     return slot;
 }
 
@@ -135,6 +136,7 @@ RegionRef tb_CreateCircleRegion(int32_t cx, int32_t cy, int32_t radius) {
     region.isEllipse = 1;
     region.count = 0;
     region.free = 0;
+    note_made(TableKind::Region, slot);
     return slot;
 }
 

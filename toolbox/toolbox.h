@@ -279,11 +279,21 @@ int32_t tb_UnionRect(const Rect* a, const Rect* b, Rect* dst);
 // ---------------------------------------------------------------------------------------------
 // Windows, dialogs, pointer images and message boxes
 
-// Starts the window system and makes sure only one copy of the program runs: returns 0 when
-// another copy is running (that copy is restored and brought forward) or there is no display.
+// Starts the window system and makes sure only one copy of the program runs: returns 1 when
+// this copy may go on, 0 when another copy is running (that copy is restored and brought
+// forward), -1 when there is no display to show the program on or the window system cannot run
+// there (said on standard error; no lock is taken without a display). From here on SIGTERM and
+// SIGINT end the program from any state: every event loop sees close requests and message
+// boxes end as if closed (see tb_EndingSignal).
 int32_t tb_RegisterWindowClass();
+// The SIGTERM or SIGINT that is ending the program, or 0.
+int32_t tb_EndingSignal();
 // Ends the window system at exit.
 void tb_CloseWindowSystem();
+// What is still in the bitmap and region tables: one line per entry on standard error (with
+// where it was made, in the sanitizer build), and how many there are. At the end of a run,
+// once everything has been released, there should be none.
+int32_t tb_ReportLeftovers();
 
 // Opens a top-level borderless window; the first one becomes the main window.
 WindowRef tb_OpenWindow(const Rect* rect, const char* title);
@@ -490,6 +500,8 @@ void tb_SetClipboardText(const char* text);
 
 // Directories: where the program was started, and where its settings live (created when
 // missing). Both fill the buffer (zero-terminated, cut to size) and return the full length.
+// The settings folder is $XDG_CONFIG_HOME/tintamar, else .config/tintamar in $HOME or in the
+// home folder of the user's account; with none of them its length is 0.
 int32_t tb_GetCurrentDirectory(int32_t size, char* buffer);
 int32_t tb_GetWindowsDirectory(int32_t size, char* buffer);
 

@@ -144,8 +144,13 @@ void tb_PostQuit(int32_t exitCode) {
 }
 
 int32_t tb_RegisterWindowClass() {
+    platform::watch_end_signals();
+    // No display, no lock: a copy that cannot show itself must not stop the next one.
+    if (!platform::display_available()) return -1;
     if (!platform::claim_single_instance()) return 0;
-    return platform::start() ? 1 : 0;
+    return platform::start() ? 1 : -1;
 }
+
+int32_t tb_EndingSignal() { return platform::ending_signal(); }
 
 void tb_CloseWindowSystem() { platform::stop(); }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "resources/resource_ids.h"
+#include "tools/edge_fill.h"
 #include "tools/filters.h"
 #include "tools/random_rules.h"
 #include "tools/scene_services.h"
@@ -22,8 +23,9 @@ double radians(double degrees) { return degrees * kPi / 180.0; }
 
 // One blob: the picture around (x, y) is copied into a work bitmap with a margin of 2, a small
 // ellipse of the tool colour is painted in its middle, everything that came from the picture is
-// blurred, and a disc of it goes back. Parts of the box outside the picture stay black in the
-// work bitmap and are never copied back.
+// blurred, and a disc of it goes back. Parts of the box outside the picture take the nearest
+// picture pixels before the blur, so that a blob at the edge keeps its colour there instead of
+// being darkened by the black beyond it; they are never copied back.
 void paintbrush_dab(const SceneObject* object, int32_t x, int32_t y) {
     const int32_t r = tool_radius(object);
     const int32_t side = 2 * r + 4;
@@ -41,7 +43,10 @@ void paintbrush_dab(const SceneObject* object, int32_t x, int32_t y) {
     tool_use_colour(object, work);
     const Rect blob{8, 8, side - 8, side - 8};
     tb_PaintEllipse(work, &blob);
-    if (hasInside) apply_named_filter(work, inside, NamedFilter::Blur5);
+    if (hasInside) {
+        fill_outside_with_nearest(work, inside);
+        apply_named_filter(work, inside, NamedFilter::Blur5);
+    }
     copy_work_disc(work, object->pictureBitmap, x, y, r - 1);
     tb_DisposeBitmap(work);
 }

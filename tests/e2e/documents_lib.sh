@@ -55,13 +55,14 @@ choose_file() {
   wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "the chooser \"$1\" did not close"
 }
 
-# answer_question TITLE yes|no: the question box's buttons are No, then Yes; No has the focus.
+# answer_question TITLE yes|no: presses the answer's button through its mnemonic (Alt+Y or
+# Alt+N), whichever button has the focus.
 answer_question() {
   local id
   wait_window "$1"
   id=$(window_ids "$1" | head -1)
   wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the question \"$1\" never took keys"
-  if [ "$2" = yes ]; then xdotool key --window "$id" Tab Return; else xdotool key --window "$id" Return; fi
+  if [ "$2" = yes ]; then key_in_window "$id" alt+y; else key_in_window "$id" alt+n; fi
   wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "the question \"$1\" did not go away"
 }
 

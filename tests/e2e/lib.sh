@@ -31,15 +31,37 @@ pass() {
   echo "PASS: $*"
 }
 
+# sanitizer_report: prints what AddressSanitizer, LeakSanitizer, UndefinedBehaviorSanitizer or
+# the toolbox's count of forgotten bitmaps and regions said in the program's output (every
+# *.log of the test), if anything.
+sanitizer_report() {
+  [ -n "$E2E_DIR" ] || return 1
+  grep -E -A40 'ERROR: (Address|Leak|UndefinedBehavior)Sanitizer|runtime error:|was never disposed of' \
+    "$E2E_DIR"/*.log 2>/dev/null
+}
+
+# The program ends as a session ends it, with SIGTERM, so that the sanitizer build checks its
+# way out too (leaks included); whatever the sanitizers said during the test fails it.
 e2e_cleanup() {
+  local status=$?
   if [ -n "$PROGRAM_PID" ]; then
-    # The program and a message box it forked ignore SIGTERM: end the whole group for sure.
+    kill -TERM "$PROGRAM_PID" 2>/dev/null
+    if ! wait_until 30 bash -c "! kill -0 $PROGRAM_PID 2>/dev/null"; then
+      echo "FAIL: the program did not end on SIGTERM" >&2
+      status=1
+    fi
+    # Anything the program started goes too.
     kill -KILL -- "-$PROGRAM_PID" 2>/dev/null
     kill -KILL "$PROGRAM_PID" 2>/dev/null
   fi
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null
   [ -n "$XVFB_PID" ] && wait "$XVFB_PID" 2>/dev/null
-  return 0
+  if sanitizer_report >"$E2E_DIR/sanitizer.txt"; then
+    echo "FAIL: the sanitizers found faults:" >&2
+    head -80 "$E2E_DIR/sanitizer.txt" >&2
+    status=1
+  fi
+  exit $status
 }
 
 # e2e_init PROGRAM_PATH: a fresh folder for this test (home, settings, screenshots).
@@ -54,6 +76,8 @@ e2e_init() {
   chmod 700 "$E2E_DIR/run"
   export HOME="$E2E_DIR/home" XDG_CONFIG_HOME="$E2E_DIR/home/.config" XDG_RUNTIME_DIR="$E2E_DIR/run"
   export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}" GSETTINGS_BACKEND=memory NO_AT_BRIDGE=1
+  # For the sanitizer build: third-party leaks are known and listed; anything else is reported.
+  export LSAN_OPTIONS="suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
   trap e2e_cleanup EXIT
 }
 
@@ -89,9 +113,10 @@ start_display() {
   wait_until "$E2E_TIMEOUT" xdpyinfo || fail "display $DISPLAY does not answer"
 }
 
-# start_program: the program in its own process group, from the test's folder.
+# start_program: the program in its own process group, from the test's folder. The output of
+# every run of the test goes to one log, which the end of the test reads for sanitizer reports.
 start_program() {
-  (cd "$E2E_DIR" && exec setsid "$PROGRAM" >"$E2E_DIR/program.log" 2>&1) &
+  (cd "$E2E_DIR" && exec setsid "$PROGRAM" >>"$E2E_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
 }
 
@@ -154,6 +179,15 @@ box_ready() {
   [ "$(xdotool getwindowfocus 2>/dev/null)" = "$(($1))" ]
 }
 
+# key_in_window ID KEY: presses and releases the key in the window. A box closes on the press,
+# and xdotool then fails to send the release to a window that has gone and stops, leaving the
+# key down in the X server: its next press would count as a repeat of the held key and never
+# reach the program. So the key is released again, whatever happened.
+key_in_window() {
+  xdotool key --window "$1" "$2" 2>/dev/null
+  xdotool keyup "$2"
+}
+
 # answer_box TITLE [KEY]: presses a key (Return by default) in the message box so titled, once
 # it takes keys, and waits until it has gone.
 answer_box() {
@@ -161,7 +195,7 @@ answer_box() {
   wait_window "$1"
   id=$(window_ids "$1" | head -1)
   wait_until "$E2E_TIMEOUT" box_ready "$id" || fail "the box \"$1\" never took keys"
-  xdotool key --window "$id" "${2:-Return}"
+  key_in_window "$id" "${2:-Return}"
   wait_until "$E2E_TIMEOUT" window_gone "$id" || fail "window \"$1\" did not go away"
 }
 
@@ -184,6 +218,12 @@ wait_window_shown() {
 wait_main_window() {
   wait_window_shown "$@"
   pass_intro
+}
+
+# wait_room_drawn: waits until a fresh program has drawn its room (the blank picture's middle is
+# white): its window can be shown before its first picture is.
+wait_room_drawn() {
+  wait_pixel $((SCREEN_W / 2)) $((SCREEN_H / 2)) FFFFFF
 }
 
 screenshot() { import -window root "$1" 2>/dev/null || fail "screenshot failed"; }

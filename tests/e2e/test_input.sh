@@ -55,10 +55,16 @@ xdotool key Escape
 wait_pixel 300 44 $WHITE
 pass "the right button and F1 open the command menu at the pointer"
 
-# Escape outside the menu shows the remote-control hint.
+# Escape outside the menu shows the remote-control hint. Keys the room is given while the box
+# is up are dropped: they bring no second box once it is answered.
 xdotool key Escape
+wait_window "Attention!"
+hint=$(window_ids "Attention!" | head -1)
+xdotool key --window "$(main_window_id)" Escape key --window "$(main_window_id)" Escape
 answer_box "Attention!"
-pass "Escape shows the hint"
+wait_input_handled 400 300
+window_gone "$hint" && ! window_exists "Attention!" || fail "keys given under the hint's box showed it again"
+pass "Escape shows the hint, once"
 
 # Undo takes the line back.
 xdotool mousemove 136 380 click 1
