@@ -7,10 +7,10 @@
 #include <cstdlib>
 #include <set>
 
-#include "tools/scene_services.h"
 #include "resources/resource_ids.h"
 #include "test_support.h"
 #include "toolbox/platform_headless.h"
+#include "tools/scene_services.h"
 
 namespace {
 
@@ -184,6 +184,32 @@ TEST_F(EffectToolsTest, OnlyThePictureInsideTheDiscChanges) {
     EXPECT_EQ(pixel_rgb(picture, 7, 0), kWhite);
     EXPECT_EQ(pixel_rgb(picture, 0, 7), kWhite);
     EXPECT_TRUE(shown_boxes().empty());
+}
+
+// The filters that read neighbours see the picture go on past its edge: on a flat picture a dab
+// at a corner leaves the edge pixels as each filter leaves a flat area inside (the blur
+// unchanged, the sharpening 10 % brighter, the Chisel's flat relief).
+TEST_F(EffectToolsTest, AtThePicturesEdgeTheNeighbourFiltersSeeNoDarkBeyondIt) {
+    struct Case {
+        const char* tool;
+        int32_t mode;
+    };
+    for (const Case& c : {Case{"tissue", EFFECT_BLUR}, Case{"screwdriver", EFFECT_SHARPEN},
+                          Case{"chisel", EFFECT_EMBOSS}}) {
+        SCOPED_TRACE(c.tool);
+        fill(0x8060A0);
+        tool.mode = c.mode;
+        tool.size = 16;
+        stroke({{0, 0}});
+        const uint32_t inside = pixel_rgb(picture, 4, 4);
+        for (int32_t i = 0; i < 6; ++i) {
+            EXPECT_EQ(pixel_rgb(picture, i, 0), inside) << "top edge, x " << i;
+            EXPECT_EQ(pixel_rgb(picture, 0, i), inside) << "left edge, y " << i;
+        }
+        if (c.mode == EFFECT_BLUR) {
+            EXPECT_EQ(inside, 0x8060A0u);
+        }
+    }
 }
 
 // ---- The Tint crayon's panel --------------------------------------------------------------------

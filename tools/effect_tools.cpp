@@ -1,10 +1,11 @@
 // Screwdriver, Sunglasses, Light bulb, Tissue, Tint crayon, Salt shaker and Chisel.
 #include "tools/effect_tools.h"
 
-#include "tools/scene_services.h"
+#include "tools/edge_fill.h"
 #include "tools/filters.h"
 #include "tools/options_panel.h"
 #include "tools/paint_tools.h"
+#include "tools/scene_services.h"
 #include "tools/tool_families.h"
 #include "tools/tool_ops.h"
 
@@ -51,7 +52,8 @@ void filter_work(const SceneObject& o, BitmapRef work, const Rect& inside) {
 // One dab: the square of half-width r around (x, y) goes into a work bitmap (from the picture
 // before the stroke for the Chisel, from the picture as it now is for the others), is filtered
 // where it lies inside the picture, and a disc of radius r - 1 goes back. The work bitmap's
-// parts outside the picture stay black, which the filters read like pixels beyond an edge, and
+// parts outside the picture take the nearest picture pixels first, so that the filters that
+// read neighbours (blur, sharpen, emboss) see the picture go on past its edge rather than black;
 // the disc never reaches them.
 void effect_dab(const SceneObject& o, int32_t x, int32_t y) {
     const int32_t r = tool_radius(&o);
@@ -67,7 +69,10 @@ void effect_dab(const SceneObject& o, int32_t x, int32_t y) {
     if (work < 0) return;
     const BitmapRef source = o.mode == EFFECT_EMBOSS ? o.auxHandle : o.pictureBitmap;
     tb_CopyBitmap(source, work, &box, &workRect, 0);
-    if (hasInside) filter_work(o, work, inside);
+    if (hasInside) {
+        fill_outside_with_nearest(work, inside);
+        filter_work(o, work, inside);
+    }
     copy_work_disc(work, o.pictureBitmap, x, y, r - 1);
     tb_DisposeBitmap(work);
 }
