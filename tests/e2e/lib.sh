@@ -9,6 +9,7 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-60}
 E2E_DIR=""
 SCREEN_W=0
 SCREEN_H=0
+ROOM_SCALE=1  # a test that starts the program with --scale=N sets this to N
 XVFB_PID=""
 PROGRAM_PID=""
 PROGRAM_EXIT=""
@@ -89,9 +90,9 @@ start_display() {
   wait_until "$E2E_TIMEOUT" xdpyinfo || fail "display $DISPLAY does not answer"
 }
 
-# start_program: the program in its own process group, from the test's folder.
+# start_program [ARGUMENTS...]: the program in its own process group, from the test's folder.
 start_program() {
-  (cd "$E2E_DIR" && exec setsid "$PROGRAM" >"$E2E_DIR/program.log" 2>&1) &
+  (cd "$E2E_DIR" && exec setsid "$PROGRAM" "$@" >"$E2E_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
 }
 
@@ -189,23 +190,24 @@ region_changed() { [ "$(region_sum "$1" "$2" "$3" "$4")" != "$5" ]; }
 region_is() { [ "$(region_sum "$1" "$2" "$3" "$4")" = "$5" ]; }
 
 # wait_input_handled X Y: waits until the program has handled all the input sent to it so far,
-# and leaves the pointer at window point (X, Y). The pointer visits the print button, whose
+# and leaves the pointer at screen point (X, Y). The pointer visits the print button, whose
 # highlight the program draws when it handles that move, then goes to (X, Y), which takes the
 # highlight away again: the program handles its input in order, so once the highlight has come
 # and gone, everything sent before has been handled too. The program only lights buttons while
 # the mouse button is up and no tool is busy, so use it after a release.
 wait_input_handled() {
   # The print button (0, D + 285, 48, D + 325) and its highlight (0, D + 246, 111, D + 337),
-  # D = H - 480.
-  local d=$((SCREEN_H - 480))
-  local top=$((d + 246))
+  # D = H - 480, in the room's pixels (each ROOM_SCALE x ROOM_SCALE screen pixels).
+  local s=$ROOM_SCALE
+  local d=$((SCREEN_H / s - 480))
+  local top=$(((d + 246) * s)) width=$((111 * s)) height=$((91 * s))
   local unlit
-  unlit=$(region_sum 0 "$top" 111 91)
-  xdotool mousemove 24 $((d + 305))
-  wait_until "$E2E_TIMEOUT" region_changed 0 "$top" 111 91 "$unlit" ||
+  unlit=$(region_sum 0 "$top" "$width" "$height")
+  xdotool mousemove $((24 * s)) $(((d + 305) * s))
+  wait_until "$E2E_TIMEOUT" region_changed 0 "$top" "$width" "$height" "$unlit" ||
     fail "the program did not handle its input (the print button never lit)"
   xdotool mousemove "$1" "$2"
-  wait_until "$E2E_TIMEOUT" region_is 0 "$top" 111 91 "$unlit" ||
+  wait_until "$E2E_TIMEOUT" region_is 0 "$top" "$width" "$height" "$unlit" ||
     fail "the program did not handle its input (the print button stayed lit)"
 }
 
