@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The room at twice its size on a 1920 x 1080 screen (--scale=auto): the window covers the
 # screen, no hint about the display's resolution is shown, every room pixel is a 2 x 2 block,
-# a pencil stroke lands under the pointer and a pot click picks its colour.
+# a pencil stroke lands under the pointer, the pointer image is enlarged and a pot click picks
+# its colour.
 source "$(dirname "$0")/lib.sh"
 e2e_init "$1"
 
@@ -47,6 +48,13 @@ done
 [ "$(pixel "$shot" 800 360)" = FFFFFF ] || fail "paint far above the stroke"
 [ "$(pixel "$shot" 1040 400)" = FFFFFF ] || fail "paint beyond the stroke's end"
 pass "a pencil stroke lands under the pointer"
+
+# Over the picture the pencil's pointer image (32 x 32, hot spot (5, 31)) is twice its size,
+# in whole blocks, with the hot spot in the centre of its block.
+pointer_is() { [ "$("$(dirname "$PROGRAM")/tests/xcursor" 2)" = "$1" ]; }
+wait_until "$E2E_TIMEOUT" pointer_is "64x64 11,63 blocks" ||
+  fail "the pencil's pointer image is $("$(dirname "$PROGRAM")/tests/xcursor" 2)"
+pass "the pointer image is twice its size"
 
 # The blue pot (room (573, H - 80)) becomes the current colour; the next stroke is blue.
 xdotool mousemove $(room_at 573 460) click 1
