@@ -66,7 +66,15 @@ session() {
   (cd "$work/home" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" \
     XDG_RUNTIME_DIR="$work/home/run" exec setsid "$1" --scale="$scale" >/dev/null 2>&1) &
   pid=$!
-  until xwininfo -root -tree 2>/dev/null | grep -q '"Tintamar":'; do sleep 0.05; done
+  # Above 800 x 600 at scale 1 the program first advises a smaller screen in a notice: answer it.
+  local tree box
+  for ((tries = 0; tries < 600; ++tries)); do
+    tree=$(xwininfo -root -tree 2>/dev/null)
+    grep -q '"Tintamar":' <<<"$tree" && break
+    box=$(grep -F '"Attention!":' <<<"$tree" | awk '{print $1}' | head -1)
+    [ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+    sleep 0.05
+  done
   "$probe" "$rounds" "$samples" "$2" "$scale" || echo "session of $2 at $size failed" >&2
   kill -KILL -- "-$pid" 2>/dev/null
   wait "$pid" 2>/dev/null

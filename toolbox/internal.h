@@ -111,12 +111,18 @@ void present_window(int32_t windowSlot, const Rect& rect);
 // it. Every operation that writes into a bitmap or window calls this with what it wrote.
 void note_touched(const Target& t, const Rect& r);
 
-// Snapshots (snapshot.cpp). Every operation calls prepare_writing before it writes rows
-// [top, bottom) of a bitmap (slot -1: not a bitmap, nothing to do) and prepare_reading before it
-// reads rows of a source; rows outside the image are ignored. A bitmap with a snapshot copy
-// first gives the copy those rows as they were; a copy first takes the rows read. Raw access to
-// either bitmap of a pair (tb_GetBitmapImage) settles every row first. note_touched reports
-// each write to the pair's `changed`.
+// Snapshots (snapshot.cpp). Every operation that works on a bitmap's pixels itself (through
+// bitmap_image, a Target's image or a Painter) keeps the undo copy exact with three calls:
+//  1. prepare_writing(slot, top, bottom) before it writes rows [top, bottom) (slot: the
+//     Target's bitmapSlot, -1 for windows and the printer, nothing to do): a bitmap with a copy
+//     first gives it those rows as they still are; writing into a copy settles its pair;
+//  2. prepare_reading(handle, top, bottom) before it reads rows of a source: a copy first
+//     takes the rows it still lacks;
+//  3. note_touched(target, r) afterwards, r covering every pixel written: it records the change
+//     that a restore puts back.
+// Rows outside the image are ignored and more rows than needed do no harm; a row written
+// before step 1 is lost to undo. Code outside the toolbox goes through tb_GetBitmapImage, which
+// settles the pair, and reports its writes with tb_AddTouchedRect.
 void prepare_writing(int32_t bitmapSlot, int32_t top, int32_t bottom);
 void prepare_reading(TargetRef source, int32_t top, int32_t bottom);
 void settle_snapshot(int32_t bitmapSlot);

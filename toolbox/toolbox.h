@@ -172,8 +172,9 @@ void tb_AddTouchedRect(TargetRef target, const Rect* rect);
 // row is copied when something first writes it in the bitmap or reads it in the copy, and only
 // rows written since the snapshot before. Every toolbox write counts; pixel work done straight
 // on tb_GetBitmapImage must be reported with tb_AddTouchedRect, as for the touched rectangle
-// (asking for the image of either bitmap brings the copy up to date first). Write into the copy
-// only through these operations. Disposing either bitmap ends the pairing.
+// (asking for the image of either bitmap brings the copy up to date first, so ask again before
+// each piece of such work: an image kept across a snapshot writes rows the copy has not taken).
+// Write into the copy only through these operations. Disposing either bitmap ends the pairing.
 // Pairs bitmap with copy (-1: ends its pairing) and takes the first snapshot.
 void tb_SetSnapshotBitmap(BitmapRef bitmap, BitmapRef copy);
 void tb_TakeSnapshot(BitmapRef bitmap);
