@@ -2,7 +2,7 @@
 // blocks of 32-bit screen pixels that every present does (the window system's own transfer to
 // the X server comes after and is not counted here). Cases take the screen's width and height
 // and the scale; each screen size has its baseline, a memcpy of the screen's bytes
-// (BM_PresentMemcpy). run_present_bench.sh prints the ratios.
+// (BM_PresentMemcpy). run_bench.sh prints the ratios.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
