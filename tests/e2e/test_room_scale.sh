@@ -67,6 +67,17 @@ screenshot "$shot"
 [ "$(pixel "$shot" 900 400)" = FF0000 ] || fail "the red stroke changed"
 pass "a pot click picks its colour ($shot)"
 
+# A message box (Escape's hint) keeps its own size and sits in the middle of the screen.
+xdotool key Escape
+wait_window "Attention!"
+geometry=$(window_geometry "Attention!")
+read -r bw bh bx by <<<"$(tr 'x+' '  ' <<<"$geometry")"
+[ "$bw" -lt 960 ] && [ $((bx + bw / 2 - 960)) -ge -2 ] && [ $((bx + bw / 2 - 960)) -le 2 ] &&
+  [ $((by + bh / 2 - 540)) -ge -2 ] && [ $((by + bh / 2 - 540)) -le 2 ] ||
+  fail "the message box is not at its own size in the middle: $geometry"
+answer_box "Attention!"
+pass "a message box keeps its own size, in the middle of the screen ($geometry)"
+
 close_main_window
 wait_program_exit
 [ "$PROGRAM_EXIT" -eq 0 ] || fail "the program ended with $PROGRAM_EXIT"
