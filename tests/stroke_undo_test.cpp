@@ -21,6 +21,8 @@
 namespace {
 
 constexpr Point kUndoButton{136, 380};
+// Beside the picture, on the frame: a release there only puts down what a tool carries.
+constexpr Point kOffPicture{140, 8};
 // A stroke in window points: press, two moves, release.
 constexpr Point kStroke[] = {{250, 120}, {290, 130}, {330, 170}};
 
@@ -96,6 +98,20 @@ std::set<int32_t> panel_sizes(int32_t entry) {
     return sizes;
 }
 
+// Whether the entry carries something around with the pointer (its cut-out or its stamp).
+bool carrying(int32_t entry) {
+    const SceneObject& o = g_sceneObjects[entry];
+    switch (tool_traits(entry).carries) {
+        case ToolCarries::CutOut:
+            return o.mode == 1;
+        case ToolCarries::Stamp:
+            return o.active != 0;
+        case ToolCarries::Nothing:
+            break;
+    }
+    return false;
+}
+
 // Stripes of four colours across the picture, so that every tool changes something.
 void paint_stripes() {
     const int32_t pw = scene_picture_width();
@@ -160,6 +176,10 @@ TEST_F(StrokeUndo, EveryToolAtEverySizePlainAndZoomed) {
                 const Point last = kStroke[std::size(kStroke) - 1];
                 input_button_up(last.x, last.y);
                 EXPECT_TRUE(screen_shows_picture()) << "after the release";
+                // A cut-out or a stamp still carried is put down off the picture first: a
+                // release there does only that.
+                if (carrying(entry)) input_button_up(kOffPicture.x, kOffPicture.y);
+                EXPECT_FALSE(carrying(entry));
 
                 input_pointer_move(kUndoButton.x, kUndoButton.y);
                 input_button_down(kUndoButton.x, kUndoButton.y);
