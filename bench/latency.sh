@@ -7,24 +7,28 @@
 # one-pixel change made by a helper X client, measured in the same sessions).
 #
 # Usage: bench/latency.sh [-r ROUNDS] [-s SESSIONS] [-z "800x600 1920x1080 3840x2160"]
-#                         [-o SAMPLES] PROGRAM [BASELINE_PROGRAM]
+#                         [-x SCALE] [-o SAMPLES] PROGRAM [BASELINE_PROGRAM]
+# -x starts the programs with --scale=SCALE (1 to 4; each screen must leave a room of at least
+# 640 x 480 at that scale).
 # The probe is taken from the build folder the first program lies in (build/bench/).
 set -u
 rounds=60
 sessions=3
 sizes="800x600 1920x1080 3840x2160"
 samples=""
-while getopts "r:s:z:o:" opt; do
+scale=1
+while getopts "r:s:z:o:x:" opt; do
   case $opt in
     r) rounds=$OPTARG ;;
     s) sessions=$OPTARG ;;
     z) sizes=$OPTARG ;;
     o) samples=$OPTARG ;;
+    x) scale=$OPTARG ;;
     *) exit 2 ;;
   esac
 done
 shift $((OPTIND - 1))
-[ $# -ge 1 ] || { sed -n '9,11p' "$0"; exit 2; }
+[ $# -ge 1 ] || { sed -n '9,13p' "$0"; exit 2; }
 programs=()
 for p in "$@"; do programs+=("$(readlink -f "$p")"); done
 probe="$(dirname "${programs[0]}")/bench/latency_probe"
@@ -60,9 +64,9 @@ session() {
   mkdir -p "$work/home/run"
   chmod 700 "$work/home/run"
   (cd "$work/home" && HOME="$work/home" XDG_CONFIG_HOME="$work/home/config" \
-    XDG_RUNTIME_DIR="$work/home/run" exec setsid "$1" >/dev/null 2>&1) &
+    XDG_RUNTIME_DIR="$work/home/run" exec setsid "$1" --scale="$scale" >/dev/null 2>&1) &
   pid=$!
-  # Above 800 x 600 the program first advises a smaller screen in a notice: answer it.
+  # Above 800 x 600 at scale 1 the program first advises a smaller screen in a notice: answer it.
   local tree box
   for ((tries = 0; tries < 600; ++tries)); do
     tree=$(xwininfo -root -tree 2>/dev/null)
@@ -71,7 +75,7 @@ session() {
     [ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
     sleep 0.05
   done
-  "$probe" "$rounds" "$samples" "$2" || echo "session of $2 at $size failed" >&2
+  "$probe" "$rounds" "$samples" "$2" "$scale" || echo "session of $2 at $size failed" >&2
   kill -KILL -- "-$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   pid=""

@@ -3,10 +3,12 @@
 // change shows its new colour. The harness's own floor is measured the same way, with a helper
 // X client (a child process) that paints one pixel of a tiny window of its own when told.
 //
-// Usage: latency_probe ROUNDS OUTPUT LABEL
+// Usage: latency_probe ROUNDS OUTPUT LABEL [SCALE]
 //   The program must be running full screen on $DISPLAY, just started (blank picture, pencil
-//   in hand, red colour). Appends one line "LABEL CASE MILLISECONDS" per sample to OUTPUT;
-//   a sample that never showed is written as -1. Exits 1 when the program does not answer.
+//   in hand, red colour), at room scale SCALE (default 1): its room is the screen's size / SCALE
+//   and every room pixel an SCALE x SCALE block. Points below are in room pixels. Appends one line
+//   "LABEL CASE MILLISECONDS" per sample to OUTPUT; a sample that never showed is written as -1.
+//   Exits 1 when the program does not answer.
 //
 // Cases, ROUNDS samples each: floor (the helper's pixel), fill (paint pot over the whole
 // picture), dot (a press with the pencil), move (a 30-pixel move with the button held), undo
@@ -69,13 +71,19 @@ struct Room {
 
 class Harness {
    public:
-    explicit Harness(Display* d) : d_(d), root_(DefaultRootWindow(d)) {
-        room_.w = DisplayWidth(d, DefaultScreen(d));
-        room_.h = DisplayHeight(d, DefaultScreen(d));
+    Harness(Display* d, int scale) : d_(d), root_(DefaultRootWindow(d)), scale_(scale) {
+        room_.w = DisplayWidth(d, DefaultScreen(d)) / scale;
+        room_.h = DisplayHeight(d, DefaultScreen(d)) / scale;
     }
     const Room& room() const { return room_; }
+    int scale() const { return scale_; }
 
+    // The room pixel's colour, read at the centre of its block.
     uint32_t pixel(int x, int y) {
+        return screen_pixel(x * scale_ + scale_ / 2, y * scale_ + scale_ / 2);
+    }
+
+    uint32_t screen_pixel(int x, int y) {
         XImage* image = XGetImage(d_, root_, x, y, 1, 1, AllPlanes, ZPixmap);
         if (image == nullptr) return 0;
         auto value = static_cast<uint32_t>(XGetPixel(image, 0, 0) & 0xFFFFFF);
@@ -83,15 +91,23 @@ class Harness {
         return value;
     }
 
-    // Polls until the pixel is `colour`; the time from `start`, or -1 after the timeout.
+    // Polls until the room pixel is `colour`; the time from `start`, or -1 after the timeout.
     double wait_pixel(int x, int y, uint32_t colour, Clock::time_point start) {
+        return wait_screen_pixel(x * scale_ + scale_ / 2, y * scale_ + scale_ / 2, colour, start);
+    }
+    double wait_screen_pixel(int x, int y, uint32_t colour, Clock::time_point start) {
         while (ms_since(start) < kTimeoutMs) {
-            if (pixel(x, y) == colour) return ms_since(start);
+            if (screen_pixel(x, y) == colour) return ms_since(start);
         }
         return -1;
     }
 
+    // The screen's bytes (4 a pixel) over a room rectangle: w * scale pixels a row.
     std::vector<uint8_t> region(int x, int y, int w, int h) {
+        x *= scale_;
+        y *= scale_;
+        w *= scale_;
+        h *= scale_;
         std::vector<uint8_t> bytes;
         XImage* image = XGetImage(d_, root_, x, y, static_cast<unsigned>(w),
                                   static_cast<unsigned>(h), AllPlanes, ZPixmap);
@@ -114,7 +130,8 @@ class Harness {
     }
 
     void move(Point p) {
-        XTestFakeMotionEvent(d_, DefaultScreen(d_), p.x, p.y, CurrentTime);
+        XTestFakeMotionEvent(d_, DefaultScreen(d_), p.x * scale_ + scale_ / 2,
+                             p.y * scale_ + scale_ / 2, CurrentTime);
         XFlush(d_);
     }
     void button(bool down) {
@@ -146,6 +163,7 @@ class Harness {
    private:
     Display* d_;
     Window root_;
+    int scale_;
     Room room_;
 };
 
@@ -257,7 +275,7 @@ bool run_cases(Harness& s, FloorHelper& floor, int rounds, Output& out) {
         const uint32_t colour = (i % 2 == 0) ? 0x123456 : 0x654321;
         Clock::time_point start = Clock::now();
         floor.paint(colour);
-        out.sample("floor", s.wait_pixel(floor.where().x, floor.where().y, colour, start));
+        out.sample("floor", s.wait_screen_pixel(floor.where().x, floor.where().y, colour, start));
     }
 
     // Paint pot over the whole (single-coloured) picture, green and blue in turn; the far
@@ -343,8 +361,9 @@ bool run_cases(Harness& s, FloorHelper& floor, int rounds, Output& out) {
         differs += 4;
     }
     if (differs + 3 >= shelf0.size()) return false;
-    const Point watched{185 + static_cast<int>((differs / 4) % 283),
-                        trayTop + static_cast<int>((differs / 4) / 283)};
+    const int rowPixels = 283 * s.scale();
+    const Point watched{185 + static_cast<int>((differs / 4) % rowPixels) / s.scale(),
+                        trayTop + static_cast<int>((differs / 4) / rowPixels) / s.scale()};
     auto colour_in = [&](const std::vector<uint8_t>& shot) {
         return static_cast<uint32_t>(shot[differs] | (shot[differs + 1] << 8) |
                                      (shot[differs + 2] << 16));
@@ -370,10 +389,11 @@ bool run_cases(Harness& s, FloorHelper& floor, int rounds, Output& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: latency_probe ROUNDS OUTPUT LABEL\n");
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: latency_probe ROUNDS OUTPUT LABEL [SCALE]\n");
         return 2;
     }
+    const int scale = argc == 5 ? std::clamp(std::atoi(argv[4]), 1, 4) : 1;
     const int rounds = std::max(1, std::atoi(argv[1]));
     FILE* file = std::fopen(argv[2], "a");
     if (file == nullptr) {
@@ -391,7 +411,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "latency_probe: no X display with XTest\n");
         return 1;
     }
-    Harness harness(d);
+    Harness harness(d, scale);
     Output out{file, argv[3]};
     const bool ok = run_cases(harness, floor, rounds, out);
     floor.stop();

@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
-  libsdl2-dev libgtk-3-dev libfreetype-dev libfontconfig-dev libx11-dev libxtst-dev
+  libsdl2-dev libgtk-3-dev libfreetype-dev libfontconfig-dev libx11-dev libxtst-dev libxfixes-dev
   adwaita-icon-theme
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-pil librsvg2-bin sox imagemagick

@@ -4,4 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh build
-cd build && exec ./tintamar
+cd build && exec ./tintamar --scale=auto

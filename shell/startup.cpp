@@ -61,7 +61,9 @@ bool create_main_window() {
     tb_Startup();
     Rect desktop;
     tb_GetDesktopRect(&desktop);
-    if (desktop.right - desktop.left > 800 || desktop.bottom - desktop.top > 600) {
+    // With a room scale the program follows the hint's advice itself.
+    if (tb_GetRoomScale() == 1 &&
+        (desktop.right - desktop.left > 800 || desktop.bottom - desktop.top > 600)) {
         tb_Attention(kResolutionHint);
     }
     // Ended by a signal while the hint was up: no window to open.

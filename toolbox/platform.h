@@ -1,6 +1,10 @@
 // The window system under the toolbox. Two implementations exist: the real one on SDL2
 // (platform_sdl.cpp) and a headless one for unit tests (platform_headless.cpp), chosen at
 // link time. Nothing here knows the toolbox's tables.
+//
+// Coordinates are the room's (toolbox/room_scale.h): the real window system shows each room
+// pixel as a block of screen pixels and maps windows, events and the pointer itself. Only
+// desktop_rect() is in the screen's own pixels, for native dialogs that place themselves.
 #pragma once
 
 #include <cstddef>
@@ -30,7 +34,7 @@ int ending_signal();
 
 // Bits per pixel of the screen as the display server reports it (0 when unknown).
 int screen_depth();
-Rect desktop_rect();
+Rect desktop_rect();  // screen pixels
 
 // Single instance: true when this process holds the program's lock. When another copy holds
 // it, that copy's window is restored and raised and false is returned.
@@ -61,8 +65,8 @@ int message_box(Box kind, const char* title, const char* text);
 
 // Pointer images: RGBA rows top-down.
 void set_cursor(int id, const uint8_t* rgba, int width, int height, int hotX, int hotY);
-Point pointer_position();  // screen coordinates
-void warp_pointer(Point screen);
+Point pointer_position();  // room coordinates from the screen's top-left corner
+void warp_pointer(Point room);
 bool primary_button_down(bool eitherButton);
 bool key_down(int virtualKey);
 

@@ -36,5 +36,7 @@ void pause_when_silent();
 // Releases the sound device and the pointer images at the end of the run.
 void close_audio();
 void free_cursors();
+// Makes the pointer image in use again at the room scale now in force.
+void rescale_cursor();
 
 }  // namespace sdl_platform

@@ -1,5 +1,7 @@
 // The real window system's window and events: SDL2 for the one borderless main window, its
-// pixels and its input; the desktop's size is watched while waiting for events.
+// pixels and its input; the desktop's size is watched while waiting for events. The room scale
+// is applied here and nowhere above: windows and events are in room coordinates, SDL's window
+// in screen pixels.
 #include <SDL.h>
 
 #include <algorithm>
@@ -10,6 +12,7 @@
 
 #include "toolbox/platform.h"
 #include "toolbox/platform_sdl.h"
+#include "toolbox/room_scale.h"
 
 using sdl_platform::keep_x_errors_harmless;
 using sdl_platform::kWindowClass;
@@ -101,6 +104,8 @@ bool start() {
     }
     keep_x_errors_harmless();
     g_lastDesktop = desktop_rect();
+    room_scale::settle(g_lastDesktop.right - g_lastDesktop.left,
+                       g_lastDesktop.bottom - g_lastDesktop.top);
     return true;
 }
 
@@ -114,7 +119,8 @@ void stop() {
     sdl_platform::orderly_end_reached();
 }
 
-bool open_window(const Rect& screenRect, const char* title) {
+bool open_window(const Rect& roomRect, const char* title) {
+    const Rect screenRect = room_scale::to_screen(room_scale::current(), roomRect);
     g_window = SDL_CreateWindow(
         title, screenRect.left, screenRect.top, screenRect.right - screenRect.left,
         screenRect.bottom - screenRect.top, SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
@@ -128,8 +134,9 @@ void close_window() {
     g_window = nullptr;
 }
 
-void move_window(const Rect& r) {
+void move_window(const Rect& roomRect) {
     if (g_window == nullptr) return;
+    const Rect r = room_scale::to_screen(room_scale::current(), roomRect);
     int x = 0, y = 0, w = 0, h = 0;
     SDL_GetWindowPosition(g_window, &x, &y);
     SDL_GetWindowSize(g_window, &w, &h);
@@ -159,48 +166,26 @@ void set_window_icon(const uint8_t* rgba, int width, int height) {
     SDL_FreeSurface(s);
 }
 
+// The screen's own colour mapping, for screens that are not 32-bit xRGB.
+static uint32_t map_with_sdl(uint8_t red, uint8_t green, uint8_t blue, const void* format) {
+    return SDL_MapRGB(static_cast<const SDL_PixelFormat*>(format), red, green, blue);
+}
+
 void present(const DibImage& pixels, const Rect& rect) {
     if (g_window == nullptr) return;
     SDL_Surface* surface = SDL_GetWindowSurface(g_window);
     if (surface == nullptr) return;
-    const DibHeader& h = *pixels.header;
-    Rect r{std::max(rect.left, 0), std::max(rect.top, 0),
-           std::min(rect.right, std::min(h.width, surface->w)),
-           std::min(rect.bottom, std::min(h.height, surface->h))};
-    if (r.left >= r.right || r.top >= r.bottom) return;
-    const int stride = ((3 * h.width + 3) & ~3);
-    SDL_LockSurface(surface);
     const SDL_PixelFormat* f = surface->format;
-    for (int y = r.top; y < r.bottom; ++y) {
-        const uint8_t* src =
-            pixels.pixels + static_cast<size_t>(h.height - 1 - y) * stride + 3 * r.left;
-        auto* row =
-            static_cast<uint8_t*>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
-        if (f->BytesPerPixel == 4) {
-            auto* dst = reinterpret_cast<uint32_t*>(row) + r.left;
-            if (f->format == SDL_PIXELFORMAT_RGB888 || f->format == SDL_PIXELFORMAT_ARGB8888) {
-                for (int x = r.left; x < r.right; ++x, src += 3) {
-                    *dst++ =
-                        0xFF000000u | (uint32_t{src[2]} << 16) | (uint32_t{src[1]} << 8) | src[0];
-                }
-            } else {
-                for (int x = r.left; x < r.right; ++x, src += 3)
-                    *dst++ = SDL_MapRGB(f, src[2], src[1], src[0]);
-            }
-        } else if (f->BytesPerPixel == 2) {
-            auto* dst = reinterpret_cast<uint16_t*>(row) + r.left;
-            for (int x = r.left; x < r.right; ++x, src += 3) {
-                *dst++ = static_cast<uint16_t>(SDL_MapRGB(f, src[2], src[1], src[0]));
-            }
-        } else {
-            for (int x = r.left; x < r.right; ++x, src += 3) {
-                uint32_t v = SDL_MapRGB(f, src[2], src[1], src[0]);
-                std::memcpy(row + static_cast<size_t>(x) * f->BytesPerPixel, &v, f->BytesPerPixel);
-            }
-        }
-    }
+    const bool xrgb = f->BytesPerPixel == 4 && (f->format == SDL_PIXELFORMAT_RGB888 ||
+                                                f->format == SDL_PIXELFORMAT_ARGB8888);
+    SDL_LockSurface(surface);
+    const room_scale::ScreenRows screen{static_cast<uint8_t*>(surface->pixels), surface->pitch,
+                                        f->BytesPerPixel, surface->w, surface->h};
+    const Rect shown = room_scale::enlarge(pixels, rect, room_scale::current(), screen,
+                                           xrgb ? nullptr : map_with_sdl, f);
     SDL_UnlockSurface(surface);
-    SDL_Rect sr{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    if (shown.left >= shown.right || shown.top >= shown.bottom) return;
+    SDL_Rect sr{shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top};
     SDL_UpdateWindowSurfaceRects(g_window, &sr, 1);
 }
 
@@ -286,6 +271,14 @@ static bool translate(const SDL_Event& s, TbEvent* e) {
     }
 }
 
+// A desktop of another size may call for another room scale; pointer images follow it.
+static void note_desktop(const Rect& now) {
+    g_lastDesktop = now;
+    if (room_scale::settle(now.right - now.left, now.bottom - now.top)) {
+        sdl_platform::rescale_cursor();
+    }
+}
+
 // The desktop may change size without SDL saying so; look while waiting.
 static bool desktop_changed(TbEvent* e) {
     Rect now = desktop_rect();
@@ -293,7 +286,7 @@ static bool desktop_changed(TbEvent* e) {
         now.right == g_lastDesktop.right && now.bottom == g_lastDesktop.bottom) {
         return false;
     }
-    g_lastDesktop = now;
+    note_desktop(now);
     *e = TbEvent{};
     e->kind = TB_EVENT_DISPLAY_CHANGE;
     return true;
@@ -332,7 +325,13 @@ bool next_event(TbEvent* event, bool wait, int timeoutMs) {
         if (got == 0) return false;
         pause_when_silent();
         if (translate(s, event)) {
-            if (event->kind == TB_EVENT_DISPLAY_CHANGE) g_lastDesktop = desktop_rect();
+            if (event->kind == TB_EVENT_DISPLAY_CHANGE) note_desktop(desktop_rect());
+            // Every event from SDL carries window pixels (those without a position carry 0,
+            // which stays 0); posted events are the toolbox's own and in room pixels already.
+            const Point room =
+                room_scale::to_room(room_scale::current(), Point{event->x, event->y});
+            event->x = room.x;
+            event->y = room.y;
             return true;
         }
     }

@@ -16,6 +16,7 @@
 
 #include "toolbox/platform.h"
 #include "toolbox/platform_sdl.h"
+#include "toolbox/room_scale.h"
 
 using sdl_platform::keep_x_errors_harmless;
 using sdl_platform::kWindowClass;
@@ -213,7 +214,11 @@ bool claim_single_instance() {
     return false;
 }
 
-Point pointer_position() { return query_pointer().screen; }
+// The main window covers the screen from its top-left corner, so the screen's pixels map to
+// the room's like the window's.
+Point pointer_position() {
+    return room_scale::to_room(room_scale::current(), query_pointer().screen);
+}
 
 bool primary_button_down(bool eitherButton) {
     // Button 1 is the primary button: the X server maps it for a left-handed desktop.

@@ -318,6 +318,15 @@ void tb_MoveWindow(WindowRef window, const Rect* rect);
 int32_t tb_GetScreenDepth();
 void tb_GetDesktopRect(Rect* rect);
 
+// The room scale: on a large screen everything is laid out for a screen `s` times smaller and
+// each pixel is shown as an s x s block; every coordinate and size the toolbox gives or takes
+// (the desktop, windows, events, the pointer) is then in those larger pixels. Asked for before
+// tb_RegisterWindowClass: 1 to 4, or 0 for the largest scale that leaves at least 640 x 480
+// (the default is 1). The scale used is made smaller where the room would fall below 640 x
+// 480; tb_GetRoomScale gives it once the window system has started.
+void tb_SetRoomScale(int32_t requested);
+int32_t tb_GetRoomScale();
+
 // Window messages of the toolbox, numbered like the classic ones.
 constexpr int32_t TB_WM_CLOSE = 0x0010;
 constexpr int32_t TB_WM_PAINT = 0x000F;

@@ -7,6 +7,7 @@
 #include "resources/resources.h"
 #include "toolbox/internal.h"
 #include "toolbox/platform.h"
+#include "toolbox/room_scale.h"
 
 using namespace tb;
 
@@ -130,7 +131,9 @@ void tb_MoveWindow(WindowRef window, const Rect* rect) {
 
 int32_t tb_GetScreenDepth() { return platform::screen_depth(); }
 
-void tb_GetDesktopRect(Rect* rect) { *rect = platform::desktop_rect(); }
+void tb_GetDesktopRect(Rect* rect) {
+    *rect = room_scale::to_room(room_scale::current(), platform::desktop_rect());
+}
 
 int32_t tb_GetEvent(TbEvent* event, int32_t wait) {
     return platform::next_event(event, wait != 0, -1) ? 1 : 0;

@@ -9,6 +9,7 @@ E2E_TIMEOUT=${E2E_TIMEOUT:-60}
 E2E_DIR=""
 SCREEN_W=0
 SCREEN_H=0
+ROOM_SCALE=1  # a test that starts the program with --scale=N sets this to N
 XVFB_PID=""
 PROGRAM_PID=""
 PROGRAM_EXIT=""
@@ -113,10 +114,11 @@ start_display() {
   wait_until "$E2E_TIMEOUT" xdpyinfo || fail "display $DISPLAY does not answer"
 }
 
-# start_program: the program in its own process group, from the test's folder. The output of
-# every run of the test goes to one log, which the end of the test reads for sanitizer reports.
+# start_program [ARGUMENTS...]: the program in its own process group, from the test's folder.
+# The output of every run of the test goes to one log, which the end of the test reads for
+# sanitizer reports.
 start_program() {
-  (cd "$E2E_DIR" && exec setsid "$PROGRAM" >>"$E2E_DIR/program.log" 2>&1) &
+  (cd "$E2E_DIR" && exec setsid "$PROGRAM" "$@" >>"$E2E_DIR/program.log" 2>&1) &
   PROGRAM_PID=$!
 }
 
@@ -241,23 +243,24 @@ wait_region_change() {
 }
 
 # wait_input_handled X Y: waits until the program has handled all the input sent to it so far,
-# and leaves the pointer at window point (X, Y). The pointer visits the print button, whose
+# and leaves the pointer at screen point (X, Y). The pointer visits the print button, whose
 # highlight the program draws when it handles that move, then goes to (X, Y), which takes the
 # highlight away again: the program handles its input in order, so once the highlight has come
 # and gone, everything sent before has been handled too. The program only lights buttons while
 # the mouse button is up and no tool is busy, so use it after a release.
 wait_input_handled() {
   # The print button (0, D + 285, 48, D + 325) and its highlight (0, D + 246, 111, D + 337),
-  # D = H - 480.
-  local d=$((SCREEN_H - 480))
-  local top=$((d + 246))
+  # D = H - 480, in the room's pixels (each ROOM_SCALE x ROOM_SCALE screen pixels).
+  local s=$ROOM_SCALE
+  local d=$((SCREEN_H / s - 480))
+  local top=$(((d + 246) * s)) width=$((111 * s)) height=$((91 * s))
   local unlit
-  unlit=$(region_sum 0 "$top" 111 91)
-  xdotool mousemove 24 $((d + 305))
-  wait_until "$E2E_TIMEOUT" region_changed 0 "$top" 111 91 "$unlit" ||
+  unlit=$(region_sum 0 "$top" "$width" "$height")
+  xdotool mousemove $((24 * s)) $(((d + 305) * s))
+  wait_until "$E2E_TIMEOUT" region_changed 0 "$top" "$width" "$height" "$unlit" ||
     fail "the program did not handle its input (the print button never lit)"
   xdotool mousemove "$1" "$2"
-  wait_until "$E2E_TIMEOUT" region_is 0 "$top" 111 91 "$unlit" ||
+  wait_until "$E2E_TIMEOUT" region_is 0 "$top" "$width" "$height" "$unlit" ||
     fail "the program did not handle its input (the print button stayed lit)"
 }
 
@@ -339,18 +342,20 @@ pass_intro() {
   # Over the picture, where the room shows no label.
   xdotool mousemove $((SCREEN_W / 2)) $((SCREEN_H / 2))
   xdotool key Escape
-  local strip_top=$((SCREEN_H - 22))
+  # The strip and the remote control in the room's pixels, each ROOM_SCALE screen pixels wide.
+  local s=$ROOM_SCALE
+  local strip_top=$((SCREEN_H - 22 * s))
   local blank
   wait_until "$E2E_TIMEOUT" room_or_hint || fail "the room never came after the intro"
-  blank=$(region_sum 0 "$strip_top" 572 22)
-  xdotool mousemove 156 $((SCREEN_H - 40))
+  blank=$(region_sum 0 "$strip_top" $((572 * s)) $((22 * s)))
+  xdotool mousemove $((156 * s)) $((SCREEN_H - 40 * s))
   local deadline=$((SECONDS + E2E_TIMEOUT))
-  while region_is 0 "$strip_top" 572 22 "$blank"; do
+  while region_is 0 "$strip_top" $((572 * s)) $((22 * s)) "$blank"; do
     window_exists "Attention!" && answer_box "Attention!"
     [ $SECONDS -ge $deadline ] && fail "the room did not handle its input after the intro"
     sleep 0.1
   done
   xdotool mousemove $((SCREEN_W / 2)) $((SCREEN_H / 2))
-  wait_until "$E2E_TIMEOUT" region_is 0 "$strip_top" 572 22 "$blank" ||
+  wait_until "$E2E_TIMEOUT" region_is 0 "$strip_top" $((572 * s)) $((22 * s)) "$blank" ||
     fail "the remote control's label stayed after the intro"
 }

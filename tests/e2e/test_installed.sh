@@ -13,7 +13,8 @@ DESTDIR="$STAGE" cmake --install "$(dirname "$PROGRAM")" --prefix /usr/local \
   >"$E2E_DIR/install.log" 2>&1 || fail "cmake --install failed: $(tail -3 "$E2E_DIR/install.log")"
 DATA="$STAGE/usr/local/share/tintamar"
 ENTRY="$STAGE/usr/local/share/applications/org.tintamar.Tintamar.desktop"
-command=$(sed -n 's/^Exec=//p' "$ENTRY")
+# The program, the first word of the entry's command.
+command=$(sed -n 's/^Exec=//p' "$ENTRY" | cut -d' ' -f1)
 PROGRAM="$STAGE/usr/local/bin/$command"
 [ -x "$PROGRAM" ] || fail "the menu entry starts \"$command\", which was not installed"
 ls "$DATA"/Pages/*.bmp >/dev/null 2>&1 || fail "no colouring pages were installed in $DATA/Pages"
