@@ -72,7 +72,9 @@ session() {
     tree=$(xwininfo -root -tree 2>/dev/null)
     grep -q '"Tintamar":' <<<"$tree" && break
     box=$(grep -F '"Attention!":' <<<"$tree" | awk '{print $1}' | head -1)
-    [ -n "$box" ] && xdotool key --window "$box" Return 2>/dev/null
+    # The box closes on the press, so xdotool never sends the release: send it, or Return
+    # stays held in the X server for the rest of the session.
+    [ -n "$box" ] && { xdotool key --window "$box" Return 2>/dev/null; xdotool keyup Return; }
     sleep 0.05
   done
   "$probe" "$rounds" "$samples" "$2" "$scale" || echo "session of $2 at $size failed" >&2
