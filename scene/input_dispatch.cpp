@@ -56,18 +56,7 @@ const ToolTraits& traits() { return tool_traits(g_currentObject); }
 
 void set_pointer(int32_t cursorId) { tb_SetCursor(static_cast<int16_t>(cursorId)); }
 
-// Whether the tool in hand carries its cut-out or stamp under the pointer now.
-bool carrying(const SceneObject& o, const ToolTraits& t) {
-    switch (t.carries) {
-        case ToolCarries::CutOut:
-            return o.mode == 1;
-        case ToolCarries::Stamp:
-            return o.active != 0;
-        case ToolCarries::Nothing:
-            break;
-    }
-    return false;
-}
+bool carrying(const SceneObject& o, const ToolTraits& t) { return tool_is_carrying(o, t); }
 
 bool has_own_panel(const SceneObject& o) { return o.drawOptions != tool_default_draw_options; }
 bool has_own_panel_clicks(const SceneObject& o) {

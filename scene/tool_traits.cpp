@@ -51,3 +51,15 @@ const ToolTraits& tool_traits(int32_t entry) {
     if (entry < 0 || entry >= kSceneObjectCount) return kPainter;
     return kTraits[entry];
 }
+
+bool tool_is_carrying(const SceneObject& o, const ToolTraits& t) {
+    switch (t.carries) {
+        case ToolCarries::CutOut:
+            return o.mode == 1;
+        case ToolCarries::Stamp:
+            return o.active != 0;
+        case ToolCarries::Nothing:
+            break;
+    }
+    return false;
+}

@@ -44,3 +44,7 @@ struct ToolTraits {
 
 // The traits of an entry (0-29); a bad index gets the plain traits of a painting tool.
 const ToolTraits& tool_traits(int32_t entry);
+
+struct SceneObject;
+// Whether the tool carries its cut-out or stamp under the pointer now.
+bool tool_is_carrying(const SceneObject& o, const ToolTraits& t);

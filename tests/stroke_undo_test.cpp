@@ -101,18 +101,7 @@ std::set<int32_t> panel_sizes(int32_t entry) {
 }
 
 // Whether the entry carries something around with the pointer (its cut-out or its stamp).
-bool carrying(int32_t entry) {
-    const SceneObject& o = g_sceneObjects[entry];
-    switch (tool_traits(entry).carries) {
-        case ToolCarries::CutOut:
-            return o.mode == 1;
-        case ToolCarries::Stamp:
-            return o.active != 0;
-        case ToolCarries::Nothing:
-            break;
-    }
-    return false;
-}
+bool carrying(int32_t entry) { return tool_is_carrying(g_sceneObjects[entry], tool_traits(entry)); }
 
 // Which slots of the bitmap and region tables are in use. The images that float with the
 // pointer (a cut-out, a stamp) belong to the scene and outlive the stroke that made them.
