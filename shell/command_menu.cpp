@@ -47,11 +47,6 @@ constexpr int32_t kTextRight = 26;
 constexpr int32_t kMinWidth = 170;
 constexpr int32_t kShadow = 5;  // the shadow reaches this far right of and below the panel
 
-constexpr ArtColour kPanel{255, 248, 225};
-constexpr ArtColour kEdge{122, 72, 32};
-constexpr ArtColour kText{90, 52, 22};
-constexpr ArtColour kHighlight{66, 165, 245};
-constexpr ArtColour kWhite{255, 255, 255};
 constexpr ArtColour kSeparatorDots{214, 170, 110};
 
 struct Layout {
@@ -121,16 +116,16 @@ void draw_item(BitmapRef canvas, int32_t row, bool hot) {
     int32_t top = g_layout.rowTop[row];
     if (hot) {
         art_fill_round_rect(canvas, Rect{6, top + 1, g_layout.width - 6, top + kItemHeight - 1}, 9,
-                            kHighlight);
+                            kPanelFocus);
     }
     double dotY = top + kItemHeight / 2.0;
-    if (hot) art_fill_circle(canvas, 22, dotY, 7, kWhite);
+    if (hot) art_fill_circle(canvas, 22, dotY, 7, kPanelWhite);
     art_fill_circle(canvas, 22, dotY, 5.5, kItems[row].dot);
 
     char shown[32];
     int32_t marked = -1;
     split_label(kItems[row].text, shown, sizeof shown, &marked);
-    ArtColour ink = hot ? kWhite : kText;
+    ArtColour ink = hot ? kPanelWhite : kPanelText;
     tb_SetForeColor(canvas, ink.red * 255u, ink.green * 255u, ink.blue * 255u);
     int32_t textTop = top + (kItemHeight - kTextSize) / 2 - 2;
     set_text_look(canvas, 0);
@@ -151,9 +146,9 @@ void draw_menu(NativeWindow dialog) {
     Rect whole{0, 0, w, h};
     tb_CopyBitmap(g_run.backdrop, g_run.canvas, &whole, &whole, 0);
     art_shade_round_rect(g_run.canvas, Rect{kShadow, kShadow, w, h}, 14, 60);
-    art_fill_round_rect(g_run.canvas, Rect{0, 0, g_layout.width, g_layout.height}, 14, kEdge);
+    art_fill_round_rect(g_run.canvas, Rect{0, 0, g_layout.width, g_layout.height}, 14, kPanelEdge);
     art_fill_round_rect(g_run.canvas, Rect{3, 3, g_layout.width - 3, g_layout.height - 3}, 11,
-                        kPanel);
+                        kPanelPaper);
     for (int32_t row = 0; row < kRowCount; ++row) {
         if (kItems[row].text == nullptr)
             draw_separator(g_run.canvas, g_layout.rowTop[row]);

@@ -7,11 +7,7 @@
 
 #include "toolbox/toolbox.h"
 
-struct ArtColour {
-    uint8_t red;
-    uint8_t green;
-    uint8_t blue;
-};
+using ArtColour = PanelColour;
 
 // Fills the rounded rectangle (left, top, right, bottom; right and bottom exclusive) with a
 // colour; edge pixels are mixed by how much of them the shape covers.

@@ -17,19 +17,11 @@ namespace tb {
 
 namespace {
 
-struct Colour {
-    uint8_t red, green, blue;
-};
+using Colour = PanelColour;
 
-// The command menu's colours, so that a box looks like the rest of the program.
-constexpr Colour kPanel{255, 248, 225};
-constexpr Colour kEdge{122, 72, 32};
-constexpr Colour kText{90, 52, 22};
-constexpr Colour kFocused{66, 165, 245};
 constexpr Colour kFocusedPressed{30, 136, 229};
 constexpr Colour kButton{255, 255, 255};
 constexpr Colour kButtonPressed{240, 226, 196};
-constexpr Colour kWhite{255, 255, 255};
 
 struct IconLook {
     Colour disc;
@@ -279,8 +271,8 @@ std::vector<std::string> wrap(Font& font, const char* text, int32_t maxWidth) {
 void draw_button(Painter& painter, Font& font, const Rect& r, const char* label, bool focused,
                  bool pressed) {
     Colour fill =
-        focused ? (pressed ? kFocusedPressed : kFocused) : (pressed ? kButtonPressed : kButton);
-    Colour edge = focused ? kFocusedPressed : kEdge;
+        focused ? (pressed ? kFocusedPressed : kPanelFocus) : (pressed ? kButtonPressed : kButton);
+    Colour edge = focused ? kFocusedPressed : kPanelEdge;
     painter.round_rect(r, kButtonCorner, edge);
     Rect inner{r.left + kEdgeWidth, r.top + kEdgeWidth, r.right - kEdgeWidth,
                r.bottom - kEdgeWidth};
@@ -289,7 +281,7 @@ void draw_button(Painter& painter, Font& font, const Rect& r, const char* label,
     const int32_t height = ascent + font.descent();
     const int32_t x = (r.left + r.right - font.width(label)) / 2;
     const int32_t baseline = (r.top + r.bottom - height) / 2 + ascent + (pressed ? 1 : 0);
-    font.draw(painter, x, baseline, label, focused ? kWhite : kText);
+    font.draw(painter, x, baseline, label, focused ? kPanelWhite : kPanelText);
 }
 
 }  // namespace
@@ -330,21 +322,21 @@ BoxFace draw_box_face(BoxIcon icon, bool yesNo, const char* text, int32_t screen
     face.pixels.assign(static_cast<size_t>(face.width) * static_cast<size_t>(face.height), 0);
 
     Painter painter(face, shades);
-    painter.fill(Rect{0, 0, face.width, face.height}, kEdge);
+    painter.fill(Rect{0, 0, face.width, face.height}, kPanelEdge);
     painter.fill(Rect{kEdgeWidth, kEdgeWidth, face.width - kEdgeWidth, face.height - kEdgeWidth},
-                 kPanel);
+                 kPanelPaper);
 
     const IconLook look = icon_look(icon);
     const double iconCentreX = kMargin + kIcon / 2.0;
     const double iconCentreY = kMargin + kIcon / 2.0;
     painter.disc(iconCentreX, iconCentreY, kIcon / 2.0, look.disc);
-    mark.draw_centred(painter, iconCentreX, iconCentreY, look.mark, kWhite);
+    mark.draw_centred(painter, iconCentreX, iconCentreY, look.mark, kPanelWhite);
 
     const int32_t textLeft = kMargin + kIcon + kGap;
     const int32_t textTop = kMargin + (contentHeight - textHeight) / 2;
     for (size_t i = 0; i < lines.size(); ++i) {
         body.draw(painter, textLeft, textTop + ascent + static_cast<int32_t>(i) * lineHeight,
-                  lines[i], kText);
+                  lines[i], kPanelText);
     }
 
     int32_t left = face.width - kMargin - buttonsWidth;

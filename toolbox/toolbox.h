@@ -17,10 +17,10 @@
 // ---------------------------------------------------------------------------------------------
 // Handles, rectangles, colours
 
-using BitmapRef = int32_t;  // 0..99
-using WindowRef = int32_t;  // 5000..5009
-using RegionRef = int32_t;  // 0..99, a space of its own
-using TargetRef = int32_t;  // any of the above drawing targets, or TB_PRINTER
+using BitmapRef = int32_t;     // 0..99
+using WindowRef = int32_t;     // 5000..5009
+using RegionRef = int32_t;     // 0..99, a space of its own
+using TargetRef = int32_t;     // any of the above drawing targets, or TB_PRINTER
 using NativeWindow = int32_t;  // a window as the window system knows it; 0 = none
 
 constexpr int32_t TB_MAX_BITMAPS = 100;
@@ -28,7 +28,7 @@ constexpr int32_t TB_MAX_WINDOWS = 10;
 constexpr int32_t TB_MAX_REGIONS = 100;
 constexpr int32_t TB_WINDOW_BASE = 5000;
 constexpr int32_t TB_PRINTER = 9000;
-constexpr int32_t TB_BITMAP_NODC = -11;  // tb_CreateBitmap source: memory-only bitmap
+constexpr int32_t TB_BITMAP_NODC = -11;    // tb_CreateBitmap source: memory-only bitmap
 constexpr int32_t TB_POLY_END = -9999999;  // terminates a tb_CreateRegion point list
 constexpr int32_t TB_MAX_POLY_POINTS = 100;
 
@@ -55,6 +55,20 @@ constexpr uint8_t tb_ColorRed(TbColor c) { return static_cast<uint8_t>(c); }
 constexpr uint8_t tb_ColorGreen(TbColor c) { return static_cast<uint8_t>(c >> 8); }
 constexpr uint8_t tb_ColorBlue(TbColor c) { return static_cast<uint8_t>(c >> 16); }
 
+// The colours of the program's own panels (the command menu, message boxes): cream paper with
+// a brown edge and brown text, blue for what has the focus, so each looks like the others.
+struct PanelColour {
+    uint8_t red;
+    uint8_t green;
+    uint8_t blue;
+};
+
+inline constexpr PanelColour kPanelPaper{255, 248, 225};
+inline constexpr PanelColour kPanelEdge{122, 72, 32};
+inline constexpr PanelColour kPanelText{90, 52, 22};
+inline constexpr PanelColour kPanelFocus{66, 165, 245};
+inline constexpr PanelColour kPanelWhite{255, 255, 255};
+
 // ---------------------------------------------------------------------------------------------
 // Device-independent images
 
@@ -62,9 +76,9 @@ constexpr uint8_t tb_ColorBlue(TbColor c) { return static_cast<uint8_t>(c >> 16)
 struct DibHeader {
     uint32_t size;  // 40
     int32_t width;
-    int32_t height;  // positive: rows stored bottom-up
-    uint16_t planes;  // 1
-    uint16_t bitCount;  // 1, 4, 8 or 24
+    int32_t height;        // positive: rows stored bottom-up
+    uint16_t planes;       // 1
+    uint16_t bitCount;     // 1, 4, 8 or 24
     uint32_t compression;  // 0 = none
     uint32_t imageSize;
     int32_t xPelsPerMeter;
@@ -367,7 +381,7 @@ constexpr int32_t TB_VK_RBUTTON = 2;
 // Events of the main window as the main loop takes them.
 enum TbEventKind : int32_t {
     TB_EVENT_NONE = 0,
-    TB_EVENT_QUIT,  // the quit message: key holds the exit code
+    TB_EVENT_QUIT,   // the quit message: key holds the exit code
     TB_EVENT_CLOSE,  // the window system asks the window to close
     TB_EVENT_MOUSE_MOVE,
     TB_EVENT_BUTTON_DOWN,  // primary button
@@ -375,12 +389,12 @@ enum TbEventKind : int32_t {
     TB_EVENT_DOUBLE_CLICK,  // second press of a double-click, instead of BUTTON_DOWN
     TB_EVENT_SECONDARY_DOWN,
     TB_EVENT_KEY_DOWN,  // key: virtual key code
-    TB_EVENT_TEXT,  // text: UTF-8 typed text
+    TB_EVENT_TEXT,      // text: UTF-8 typed text
     TB_EVENT_FOCUS_GAINED,
     TB_EVENT_FOCUS_LOST,
-    TB_EVENT_EXPOSE,  // the window's pixels must be shown again
+    TB_EVENT_EXPOSE,          // the window's pixels must be shown again
     TB_EVENT_DISPLAY_CHANGE,  // the desktop changed size
-    TB_EVENT_MOVED,  // something moved or sized the window
+    TB_EVENT_MOVED,           // something moved or sized the window
     TB_EVENT_WHEEL,  // key: wheel notches, positive away from the user (up); x, y the pointer
 };
 
@@ -483,8 +497,8 @@ struct TbFaceDialog {
 int32_t tb_RunFaceDialog(const TbFaceDialog& dialog);
 
 // Message boxes. The texts appear unchanged under their fixed titles.
-void tb_Error(const char* text);  // "Error..."
-void tb_Attention(const char* text);  // "Attention!"
+void tb_Error(const char* text);        // "Error..."
+void tb_Attention(const char* text);    // "Attention!"
 void tb_Information(const char* text);  // "Information..."
 int32_t tb_AskYesNo(const char* text);  // "Attention...": 1 yes, 0 no, -1 otherwise
 
@@ -606,8 +620,8 @@ constexpr int32_t TB_CHOOSE_OPEN = 1;
 // path; the path is in buffer, zero-terminated, only when the length is below size. Returns 0
 // when the user cancelled, -1 when no chooser can be shown on this screen.
 int32_t tb_ChooseFile(int32_t mode, const char* title, const char* filterLabel,
-                      const char* filterPattern, const char* folder, const char* name,
-                      int32_t size, char* buffer);
+                      const char* filterPattern, const char* folder, const char* name, int32_t size,
+                      char* buffer);
 
 // Hands a file path or a web address to the desktop's opener (xdg-open), which shows it in the
 // user's browser or viewer. Waits a moment for the opener's answer: returns 1 when it took the
@@ -694,9 +708,9 @@ int32_t tb_RandomSeeded(int32_t low, int32_t high, int32_t reseed);
 // offset 0, all three channels, no randomisation.
 struct FilterKernel {
     int32_t weights[5][5] = {};  // [dy + 2][dx + 2]: weight of the neighbour at (dx, dy)
-    int32_t divisor = 1;  // the weighted sum is divided by it, toward zero
-    int32_t offset = 0;  // added after the division
-    int32_t applyRed = 1;  // a channel that is off keeps the centre pixel's value
+    int32_t divisor = 1;         // the weighted sum is divided by it, toward zero
+    int32_t offset = 0;          // added after the division
+    int32_t applyRed = 1;        // a channel that is off keeps the centre pixel's value
     int32_t applyGreen = 1;
     int32_t applyBlue = 1;
     int32_t randomize = 0;  // each weight times tb_Random(randomLow, randomHigh)
